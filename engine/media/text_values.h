@@ -1,0 +1,35 @@
+// Numbers in the line-oriented text files of both programs.
+//
+// Reading never fails: a line without a number reads as 0. Integers wrap on overflow
+// (deliberately, as two's complement 32-bit), never undefined behaviour. Floats are the C
+// library's decimal conversion stored as a 32-bit float. Writing rounds to the nearest
+// integer with ties to even.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace media {
+
+// Blanks and tabs skipped, an optional sign, decimal digits up to the first other
+// character; no digits gives 0. Wraps modulo 2^32.
+std::int32_t parseInteger(std::string_view text);
+
+// The decimal number at the start of the text (leading white space skipped); 0 when none.
+float parseFloat(std::string_view text);
+
+// An integer stored in an 8-bit field keeps its low 8 bits, read as signed (300 -> 44,
+// 200 -> -56).
+constexpr std::int8_t lowByteSigned(std::int32_t value) {
+    return static_cast<std::int8_t>(static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) & 0xFFu));
+}
+
+// The nearest integer, ties to even (12.5 -> 12, 13.5 -> 14, -0.5 -> 0). Values beyond the
+// 32-bit range saturate and NaN gives 0, so hostile input never reaches undefined behaviour.
+std::int32_t roundToInt(double value);
+
+// Decimal text of a value held as float, rounded as above.
+std::string formatRounded(float value);
+
+}  // namespace media

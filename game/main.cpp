@@ -1,0 +1,6 @@
+#include <cstdio>
+
+int main() {
+    std::puts("RERIZUVA2: not built yet");
+    return 0;
+}
