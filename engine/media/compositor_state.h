@@ -1,0 +1,65 @@
+// Internal state of the compositor: the framebuffer, the picture and sprite tables and the
+// 3D pass settings. Shared by the compositor's own source files only.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+
+#include "engine/media/compositor.h"
+
+namespace media {
+
+// A table of objects addressed by 32-bit handles. Handles count up from 1 and are not
+// reused until the counter wraps after 2^32 - 1 allocations (then 0 and handles still in
+// use are skipped), so a stale handle finds nothing instead of a newer object.
+template <class Entry>
+class HandleTable {
+  public:
+    std::uint32_t add(Entry entry) {
+        std::uint32_t handle = next_;
+        while (handle == 0 || entries_.count(handle) != 0) {
+            ++handle;
+        }
+        next_ = handle + 1;
+        entries_.emplace(handle, std::move(entry));
+        return handle;
+    }
+    Entry* find(std::uint32_t handle) {
+        auto it = entries_.find(handle);
+        return it == entries_.end() ? nullptr : &it->second;
+    }
+    const Entry* find(std::uint32_t handle) const {
+        auto it = entries_.find(handle);
+        return it == entries_.end() ? nullptr : &it->second;
+    }
+    void remove(std::uint32_t handle) { entries_.erase(handle); }
+    std::size_t size() const { return entries_.size(); }
+
+  private:
+    std::unordered_map<std::uint32_t, Entry> entries_;
+    std::uint32_t next_ = 1;
+};
+
+// A 3D sprite: its own reference to the picture's pixels and how it is drawn.
+struct SpriteEntry {
+    std::shared_ptr<const Image> image;
+    float width = 0.0f;  // drawn size
+    float height = 0.0f;
+    float angle = 0.0f;  // degrees, clockwise on the screen
+    bool hasCorners = false;
+    std::array<Point, 4> corners{};  // upper left, upper right, lower right, lower left
+};
+
+struct Compositor::State {
+    Framebuffer frame;
+    HandleTable<std::shared_ptr<const Image>> pictures;
+    HandleTable<SpriteEntry> sprites;
+    bool inPass = false;
+    int blendSource = kBlendSrcAlpha;
+    int blendDestination = kBlendInvSrcAlpha;
+    Filter filter = Filter::Nearest;
+};
+
+}  // namespace media
