@@ -10,6 +10,7 @@
 // line ends with CR LF; a line read past the end of a file is "".
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -34,7 +35,7 @@ enum class OpenMode : std::uint8_t {
 
 // A line-oriented text file. Move-only; closes itself.
 class TextFile {
-public:
+  public:
     TextFile() = default;
     TextFile(TextFile&& other) noexcept;
     TextFile& operator=(TextFile&& other) noexcept;
@@ -54,13 +55,32 @@ public:
     void writeLine(std::string_view text);
     // Writes bytes as they are (no line end).
     void writeRaw(std::string_view bytes);
-    // Closes the file; false when a write or the final flush failed.
+    // Closes the file; false when a write or the final flush failed, or nothing was open.
     bool close();
 
-private:
+  private:
+    // A stream open for reading and writing must be repositioned when the direction
+    // changes; this remembers the direction of the last access.
+    enum class Access : std::uint8_t { None, Read, Write };
     explicit TextFile(std::FILE* file) : file_(file) {}
+    void prepareFor(Access access);
     std::FILE* file_ = nullptr;
     bool writeFailed_ = false;
+    Access lastAccess_ = Access::None;
+};
+
+// Splits text held in memory (for example a whole file from readWholeFile) into lines by
+// the same rules as TextFile::readLine. The returned views point into the text.
+class LineReader {
+  public:
+    explicit LineReader(std::string_view text) : text_(text) {}
+    bool atEnd() const { return position_ >= text_.size(); }
+    // The text up to the next CR, LF or CR LF, without the break; "" past the end.
+    std::string_view next();
+
+  private:
+    std::string_view text_;
+    std::size_t position_ = 0;
 };
 
 // Reads a whole file into memory; nullopt when it cannot be opened or read.
@@ -82,7 +102,9 @@ bool createDirectory(std::string_view configuredPath);  // true also when it alr
 std::vector<DirectoryEntry> listDirectory(std::string_view configuredPath);
 bool deleteFile(std::string_view configuredPath);
 bool deleteDirectory(std::string_view configuredPath);  // an empty directory
+// Renames a file or directory; an existing target file is replaced.
 bool renameFile(std::string_view fromPath, std::string_view toPath);
+// Copies a file's bytes; the target is replaced as by replaceFileContents.
 bool copyFile(std::string_view fromPath, std::string_view toPath);
 
 }  // namespace media

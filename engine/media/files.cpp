@@ -1,0 +1,316 @@
+// Text files, whole-file reading and writing, and directories.
+#include "engine/media/files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+namespace media {
+
+namespace {
+
+// The host path of a configured path, or nullopt when the path cannot name a file: an
+// embedded NUL would silently cut the name short at the system call.
+std::optional<std::string> usableHostPath(std::string_view configuredPath) {
+    if (configuredPath.empty() || configuredPath.find('\0') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return hostPath(configuredPath);
+}
+
+bool isDirectoryPath(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// The directory part of a host path ("." for a bare name), for syncing after a rename.
+std::string parentDirectory(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+}  // namespace
+
+// ---- TextFile -------------------------------------------------------------------------
+
+TextFile::TextFile(TextFile&& other) noexcept
+    : file_(std::exchange(other.file_, nullptr)),
+      writeFailed_(std::exchange(other.writeFailed_, false)),
+      lastAccess_(std::exchange(other.lastAccess_, Access::None)) {}
+
+TextFile& TextFile::operator=(TextFile&& other) noexcept {
+    if (this != &other) {
+        close();
+        file_ = std::exchange(other.file_, nullptr);
+        writeFailed_ = std::exchange(other.writeFailed_, false);
+        lastAccess_ = std::exchange(other.lastAccess_, Access::None);
+    }
+    return *this;
+}
+
+TextFile::~TextFile() {
+    close();
+}
+
+TextFile TextFile::open(std::string_view configuredPath, OpenMode mode) {
+    const std::optional<std::string> path = usableHostPath(configuredPath);
+    if (!path) return TextFile();
+    int flags = O_CLOEXEC;
+    const char* streamMode = "r+b";
+    switch (mode) {
+        case OpenMode::ReadOnly:
+            flags |= O_RDONLY;
+            streamMode = "rb";
+            break;
+        case OpenMode::ReadWrite:
+            flags |= O_RDWR | O_CREAT;
+            break;
+        case OpenMode::Create:
+            flags |= O_RDWR | O_CREAT | O_TRUNC;
+            break;
+    }
+    const int fd = ::open(path->c_str(), flags, 0666);
+    if (fd < 0) return TextFile();
+    struct stat info;
+    if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return TextFile();
+    }
+    std::FILE* file = fdopen(fd, streamMode);
+    if (file == nullptr) {
+        ::close(fd);
+        return TextFile();
+    }
+    return TextFile(file);
+}
+
+void TextFile::prepareFor(Access access) {
+    // C streams need a positioning call between a write and a read in either order.
+    if (lastAccess_ != Access::None && lastAccess_ != access) std::fseek(file_, 0, SEEK_CUR);
+    lastAccess_ = access;
+}
+
+bool TextFile::atEnd() {
+    if (file_ == nullptr) return true;
+    prepareFor(Access::Read);
+    const int c = getc_unlocked(file_);
+    if (c == EOF) return true;
+    ungetc(c, file_);
+    return false;
+}
+
+std::string TextFile::readLine() {
+    std::string line;
+    if (file_ == nullptr) return line;
+    prepareFor(Access::Read);
+    int c;
+    while ((c = getc_unlocked(file_)) != EOF) {
+        if (c == '\n') break;
+        if (c == '\r') {
+            const int next = getc_unlocked(file_);
+            if (next != '\n' && next != EOF) ungetc(next, file_);
+            break;
+        }
+        line.push_back(static_cast<char>(c));
+    }
+    return line;
+}
+
+void TextFile::writeRaw(std::string_view bytes) {
+    if (file_ == nullptr) {
+        writeFailed_ = true;
+        return;
+    }
+    prepareFor(Access::Write);
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+        writeFailed_ = true;
+    }
+}
+
+void TextFile::writeLine(std::string_view text) {
+    writeRaw(text);
+    writeRaw("\r\n");
+}
+
+bool TextFile::close() {
+    if (file_ == nullptr) return false;
+    const bool closed = std::fclose(file_) == 0;
+    const bool ok = closed && !writeFailed_;
+    file_ = nullptr;
+    writeFailed_ = false;
+    lastAccess_ = Access::None;
+    return ok;
+}
+
+// ---- LineReader -----------------------------------------------------------------------
+
+std::string_view LineReader::next() {
+    const std::size_t size = text_.size();
+    const char* data = text_.data();
+    const std::size_t start = position_;
+    std::size_t i = start;
+    while (i < size && data[i] != '\n' && data[i] != '\r')
+        ++i;
+    const std::string_view line(data + start, i - start);
+    if (i < size) {
+        if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
+        ++i;
+    }
+    position_ = i;
+    return line;
+}
+
+// ---- Whole files ----------------------------------------------------------------------
+
+std::optional<std::string> readWholeFile(std::string_view configuredPath) {
+    const std::optional<std::string> path = usableHostPath(configuredPath);
+    if (!path) return std::nullopt;
+    const int fd = ::open(path->c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat info;
+    if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::string bytes;
+    if (S_ISREG(info.st_mode) && info.st_size > 0) {
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
+    }
+    // Read until the end rather than trusting the size: files may grow or be special.
+    char buffer[65536];
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ok = false;
+            break;
+        }
+        if (n == 0) break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    if (!ok) return std::nullopt;
+    return bytes;
+}
+
+bool replaceFileContents(std::string_view configuredPath, std::string_view bytes) {
+    const std::optional<std::string> path = usableHostPath(configuredPath);
+    if (!path || path->back() == '/' || isDirectoryPath(*path)) return false;
+    std::string temporary = *path + ".tmp-XXXXXX";
+    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    // mkostemp creates the file private to the user; give it the old file's permissions,
+    // or those a newly created file would get.
+    struct stat old;
+    if (stat(path->c_str(), &old) == 0) {
+        fchmod(fd, old.st_mode & 07777);
+    } else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        fchmod(fd, 0666 & ~mask);
+    }
+    bool ok = writeAll(fd, bytes) && fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && std::rename(temporary.c_str(), path->c_str()) == 0;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    // Make the rename itself durable; a failure here no longer endangers the data.
+    const int dirFd = ::open(parentDirectory(*path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        fsync(dirFd);
+        ::close(dirFd);
+    }
+    return true;
+}
+
+// ---- Directories and single files -----------------------------------------------------
+
+bool fileExists(std::string_view configuredPath) {
+    const std::optional<std::string> path = usableHostPath(configuredPath);
+    struct stat info;
+    return path && stat(path->c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool directoryExists(std::string_view configuredPath) {
+    const std::optional<std::string> path = usableHostPath(configuredPath);
+    return path && isDirectoryPath(*path);
+}
+
+bool createDirectory(std::string_view configuredPath) {
+    const std::optional<std::string> path = usableHostPath(configuredPath);
+    if (!path) return false;
+    if (::mkdir(path->c_str(), 0777) == 0) return true;
+    return errno == EEXIST && isDirectoryPath(*path);
+}
+
+std::vector<DirectoryEntry> listDirectory(std::string_view configuredPath) {
+    std::vector<DirectoryEntry> entries;
+    const std::optional<std::string> path = usableHostPath(configuredPath);
+    if (!path) return entries;
+    DIR* dir = opendir(path->c_str());
+    if (dir == nullptr) return entries;
+    std::string prefix = *path;
+    if (prefix.back() != '/') prefix += '/';
+    while (const dirent* entry = readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (name == "." || name == "..") continue;
+        DirectoryEntry item;
+        item.name = std::string(name);
+        if (entry->d_type == DT_DIR) {
+            item.isDirectory = true;
+        } else if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
+            item.isDirectory = isDirectoryPath(prefix + item.name);  // follows links
+        }
+        entries.push_back(std::move(item));
+    }
+    closedir(dir);
+    std::sort(entries.begin(), entries.end(),
+              [](const DirectoryEntry& a, const DirectoryEntry& b) { return a.name < b.name; });
+    return entries;
+}
+
+bool deleteFile(std::string_view configuredPath) {
+    const std::optional<std::string> path = usableHostPath(configuredPath);
+    return path && ::unlink(path->c_str()) == 0;
+}
+
+bool deleteDirectory(std::string_view configuredPath) {
+    const std::optional<std::string> path = usableHostPath(configuredPath);
+    return path && ::rmdir(path->c_str()) == 0;
+}
+
+bool renameFile(std::string_view fromPath, std::string_view toPath) {
+    const std::optional<std::string> from = usableHostPath(fromPath);
+    const std::optional<std::string> to = usableHostPath(toPath);
+    return from && to && std::rename(from->c_str(), to->c_str()) == 0;
+}
+
+bool copyFile(std::string_view fromPath, std::string_view toPath) {
+    const std::optional<std::string> bytes = readWholeFile(fromPath);
+    return bytes && replaceFileContents(toPath, *bytes);
+}
+
+}  // namespace media
