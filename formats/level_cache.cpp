@@ -1,0 +1,36 @@
+#include "formats/level_cache.h"
+
+#include <array>
+#include <vector>
+
+#include "engine/media/files.h"
+#include "formats/map_directory.h"
+#include "formats/tile_paths.h"
+
+namespace formats {
+
+std::string levelCacheDirectory(std::string_view cacheDirectory, std::int32_t mapNumber) {
+    std::string path(cacheDirectory);
+    path.append(std::to_string(mapNumber));
+    return path;
+}
+
+bool saveLevelCache(std::string_view cacheDirectory, std::int32_t mapNumber,
+                    std::span<const TileRecord> records) {
+    const std::string directory = levelCacheDirectory(cacheDirectory, mapNumber);
+    if (!media::createDirectory(directory)) return false;
+
+    std::array<std::vector<const TileRecord*>, kGameLayerCount> byLayer;
+    for (const TileRecord& tile : records) {
+        if (tile.layer >= 0 && tile.layer < kGameLayerCount) {
+            byLayer[static_cast<std::size_t>(tile.layer)].push_back(&tile);
+        }
+    }
+    for (std::int32_t layer = 0; layer < kGameLayerCount; ++layer) {
+        const std::string text = formatLayerText(byLayer[static_cast<std::size_t>(layer)], layer);
+        if (!media::replaceFileContents(layerFilePath(directory, layer), text)) return false;
+    }
+    return true;
+}
+
+}  // namespace formats

@@ -1,0 +1,114 @@
+#include "formats/map_file.h"
+
+#include "engine/media/files.h"
+#include "engine/media/text_values.h"
+#include "formats/text_lines.h"
+
+namespace formats {
+
+namespace {
+
+constexpr int kRecordBodyLines = 7;
+
+// Walks the records of a map text; onRecord receives the seven body lines of every "TILE"
+// record (name, tile index, X, Y, width, height, layer).
+template <class Map, class OnRecord>
+Map parseMapText(std::string_view bytes, OnRecord onRecord) {
+    Map map;
+    LineCursor lines(bytes);
+    map.viewOffsetX = media::parseInteger(lines.next());
+    map.viewOffsetY = media::parseInteger(lines.next());
+    while (!lines.atEnd()) {
+        const std::string_view line = lines.next();
+        if (line == kMapEndMarker) break;
+        if (line != kTileKeyword) continue;  // stray lines between records are skipped
+        std::string_view body[kRecordBodyLines];
+        for (auto& bodyLine : body)
+            bodyLine = lines.next();
+        map.tiles.push_back(onRecord(body));
+    }
+    return map;
+}
+
+}  // namespace
+
+GameMapText parseGameMapText(std::string_view bytes) {
+    return parseMapText<GameMapText>(bytes, [](const std::string_view* body) {
+        TileRecord tile;
+        tile.name.assign(body[0]);
+        tile.tileIndex = media::parseInteger(body[1]);
+        tile.x = media::parseFloat(body[2]);
+        tile.y = media::parseFloat(body[3]);
+        tile.width = media::parseFloat(body[4]);
+        tile.height = media::parseFloat(body[5]);
+        tile.layer = media::parseInteger(body[6]);
+        return tile;
+    });
+}
+
+BuilderMapText parseBuilderMapText(std::string_view bytes) {
+    return parseMapText<BuilderMapText>(bytes, [](const std::string_view* body) {
+        BuilderTileRecord tile;
+        tile.name.assign(body[0]);
+        tile.tileIndex = media::parseInteger(body[1]);
+        tile.x = media::parseInteger(body[2]);
+        tile.y = media::parseInteger(body[3]);
+        tile.width = media::parseInteger(body[4]);
+        tile.height = media::parseInteger(body[5]);
+        tile.layer = media::parseInteger(body[6]);
+        return tile;
+    });
+}
+
+std::optional<GameMapText> readGameMapFile(std::string_view path) {
+    const auto bytes = media::readWholeFile(path);
+    if (!bytes) return std::nullopt;
+    return parseGameMapText(*bytes);
+}
+
+std::optional<BuilderMapText> readBuilderMapFile(std::string_view path) {
+    const auto bytes = media::readWholeFile(path);
+    if (!bytes) return std::nullopt;
+    return parseBuilderMapText(*bytes);
+}
+
+namespace {
+
+void writeRecord(LineWriter& out, const TileRecord& tile, std::int32_t layer) {
+    out.line(kTileKeyword);
+    out.line(tile.name);
+    out.line(tile.tileIndex);
+    out.lineRounded(tile.x);
+    out.lineRounded(tile.y);
+    out.lineRounded(tile.width);
+    out.lineRounded(tile.height);
+    out.line(layer);
+}
+
+}  // namespace
+
+std::string formatMapText(std::span<const TileRecord> records) {
+    LineWriter out;
+    out.line(0);
+    out.line(0);
+    for (const TileRecord& tile : records)
+        writeRecord(out, tile, tile.layer);
+    out.line(kMapEndMarker);
+    return out.take();
+}
+
+std::string formatLayerText(std::span<const TileRecord* const> records, std::int32_t layer) {
+    LineWriter out;
+    out.line(0);
+    out.line(0);
+    for (const TileRecord* tile : records)
+        writeRecord(out, *tile, layer);
+    out.line(kMapEndMarker);
+    return out.take();
+}
+
+bool writeMapFile(std::string_view path, std::span<const TileRecord> records) {
+    return media::replaceFileContents(path, formatMapText(records));
+}
+
+}  // namespace formats
