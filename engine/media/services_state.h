@@ -1,0 +1,40 @@
+// The one instance behind the media services (services.h). Internal to the services_*.cpp
+// files; everything else goes through the free functions.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+
+#include "engine/media/compositor.h"
+#include "engine/media/input_events.h"
+#include "engine/media/platform.h"
+#include "engine/media/random.h"
+#include "engine/media/services.h"
+
+namespace media::detail {
+
+struct LoadedSound {
+    VoiceId voice = 0;  // 0 when the platform has no audio output: the sound exists, silent
+};
+
+struct ServiceState {
+    std::unique_ptr<Platform> platform;
+    std::unique_ptr<Compositor> compositor = std::make_unique<Compositor>();
+    InputState input;
+    Pcg32 random;
+    WindowHandle window = 0;
+    bool screenOpen = false;
+    bool textTransparent = true;
+    std::map<SoundHandle, LoadedSound> sounds;
+    SoundHandle nextSoundHandle = kNumberedSounds;
+    InputObserver inputObserver;
+    MessageObserver messageObserver;
+};
+
+ServiceState& state();
+
+// Frees every sound's voice (before the platform goes away).
+void releaseSounds();
+
+}  // namespace media::detail
