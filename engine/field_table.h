@@ -1,0 +1,39 @@
+// Named fields of a plain record, so that one table row per field serves the state dump,
+// the configuration reader and the tests alike. Adding a field to a record is one row.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "engine/media/json_writer.h"
+
+namespace engine {
+
+template <class Record>
+using FieldPointer = std::variant<std::int8_t Record::*, std::int32_t Record::*,
+                                  std::uint32_t Record::*, float Record::*, std::string Record::*>;
+
+template <class Record>
+struct NamedField {
+    std::string_view name;
+    FieldPointer<Record> member;
+};
+
+// Writes the field's current value of record under its name.
+template <class Record>
+void writeField(media::JsonWriter& json, const Record& record, std::string_view name,
+                const FieldPointer<Record>& member) {
+    json.key(name);
+    std::visit([&](auto pointer) { json.value(record.*pointer); }, member);
+}
+
+template <class Record, class Fields>
+void writeFields(media::JsonWriter& json, const Record& record, const Fields& fields) {
+    for (const NamedField<Record>& field : fields) {
+        writeField(json, record, field.name, field.member);
+    }
+}
+
+}  // namespace engine
