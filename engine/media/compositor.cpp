@@ -1,4 +1,5 @@
-// The compositor's handles and state: pictures, sprites, the 3D pass settings.
+// The compositor's handles and state: pictures, sprites, the 3D pass settings, and the
+// sprite draw that turns zoom, rotation and corners into a rasteriser call.
 #include "engine/media/compositor.h"
 
 #include <algorithm>
@@ -9,13 +10,54 @@
 
 namespace media {
 
+PictureHandle storePicture(Compositor::State& state, Image image, bool knownOpaque) {
+    if (image.empty() || image.width > Compositor::kMaxPictureSide ||
+        image.height > Compositor::kMaxPictureSide ||
+        image.pixels.size() != static_cast<std::size_t>(image.width) * image.height) {
+        return 0;
+    }
+    auto picture = std::make_shared<PictureData>();
+    picture->opaque = knownOpaque || std::all_of(image.pixels.begin(), image.pixels.end(),
+                                                 [](Argb pixel) { return alphaOf(pixel) == 255; });
+    picture->image = std::move(image);
+    return state.pictures.add(std::move(picture));
+}
+
+namespace {
+
+// Sine and cosine of an angle in degrees, exact for multiples of 90 so that quarter turns
+// map pixels exactly. False for a non-finite angle.
+bool rotation(float degrees, double& sine, double& cosine) {
+    if (!std::isfinite(degrees)) {
+        return false;
+    }
+    double turn = std::fmod(static_cast<double>(degrees), 360.0);
+    if (turn < 0.0) {
+        turn += 360.0;
+    }
+    if (turn == 0.0 || turn == 90.0 || turn == 180.0 || turn == 270.0) {
+        static constexpr double kSine[] = {0.0, 1.0, 0.0, -1.0};
+        static constexpr double kCosine[] = {1.0, 0.0, -1.0, 0.0};
+        const auto quarter = static_cast<int>(turn / 90.0);
+        sine = kSine[quarter];
+        cosine = kCosine[quarter];
+        return true;
+    }
+    const double radians = turn * (3.14159265358979323846 / 180.0);
+    sine = std::sin(radians);
+    cosine = std::cos(radians);
+    return true;
+}
+
+}  // namespace
+
 Compositor::Compositor() : state_(std::make_unique<State>()) {}
 Compositor::~Compositor() = default;
 
 void Compositor::resize(int width, int height) {
     Framebuffer& frame = state_->frame;
-    frame.width = std::max(0, width);
-    frame.height = std::max(0, height);
+    frame.width = std::clamp(width, 0, kMaxScreenSide);
+    frame.height = std::clamp(height, 0, kMaxScreenSide);
     frame.pixels.assign(static_cast<std::size_t>(frame.width) * frame.height, 0xFF000000u);
 }
 
@@ -24,11 +66,7 @@ const Framebuffer& Compositor::frame() const {
 }
 
 PictureHandle Compositor::addPicture(Image image) {
-    if (image.empty() ||
-        image.pixels.size() != static_cast<std::size_t>(image.width) * image.height) {
-        return 0;
-    }
-    return state_->pictures.add(std::make_shared<const Image>(std::move(image)));
+    return storePicture(*state_, std::move(image), false);
 }
 
 bool Compositor::pictureExists(PictureHandle picture) const {
@@ -47,7 +85,7 @@ int Compositor::pictureHeight(PictureHandle picture) const {
 
 const Image* Compositor::picture(PictureHandle picture) const {
     const auto* entry = state_->pictures.find(picture);
-    return entry == nullptr ? nullptr : entry->get();
+    return entry == nullptr ? nullptr : &(*entry)->image;
 }
 
 void Compositor::freePicture(PictureHandle picture) {
@@ -60,9 +98,9 @@ SpriteHandle Compositor::makeSprite(PictureHandle picture) {
         return 0;
     }
     SpriteEntry sprite;
-    sprite.image = *entry;
-    sprite.width = static_cast<float>(sprite.image->width);
-    sprite.height = static_cast<float>(sprite.image->height);
+    sprite.picture = *entry;
+    sprite.width = static_cast<float>(sprite.picture->image.width);
+    sprite.height = static_cast<float>(sprite.picture->image.height);
     return state_->sprites.add(std::move(sprite));
 }
 
@@ -102,6 +140,50 @@ void Compositor::setSpriteCorners(SpriteHandle sprite, const std::array<Point, 4
     entry->hasCorners = true;
 }
 
+void Compositor::drawSprite(SpriteHandle sprite, float x, float y, int alpha) {
+    State& state = *state_;
+    const SpriteEntry* entry = state.sprites.find(sprite);
+    if (!state.inPass || entry == nullptr || !std::isfinite(x) || !std::isfinite(y)) {
+        return;
+    }
+    const raster::Style style{std::clamp(alpha, 0, 255), state.blendSource, state.blendDestination,
+                              state.filter};
+    const sample::Texture texture = textureOf(*entry->picture);
+    const double left = x;
+    const double top = y;
+    if (entry->hasCorners) {
+        std::array<raster::Vertex, 4> quad;
+        for (std::size_t i = 0; i < quad.size(); ++i) {
+            quad[i] = {left + entry->corners[i].x, top + entry->corners[i].y};
+        }
+        raster::drawQuad(state.frame, texture, quad, style, state.scratch);
+        return;
+    }
+    const double width = entry->width;
+    const double height = entry->height;
+    double sine = 0.0;
+    double cosine = 1.0;
+    if (!(width > 0.0) || !(height > 0.0) || !rotation(entry->angle, sine, cosine)) {
+        return;
+    }
+    if (sine == 0.0 && cosine == 1.0) {
+        raster::drawScaled(state.frame, texture, left, top, width, height, style, state.scratch);
+        return;
+    }
+    const double centreX = left + width / 2.0;
+    const double centreY = top + height / 2.0;
+    const double halfW = width / 2.0;
+    const double halfH = height / 2.0;
+    const std::array<raster::Vertex, 4> offsets{
+        raster::Vertex{-halfW, -halfH}, {halfW, -halfH}, {halfW, halfH}, {-halfW, halfH}};
+    std::array<raster::Vertex, 4> quad;
+    for (std::size_t i = 0; i < quad.size(); ++i) {
+        quad[i] = {centreX + offsets[i].x * cosine - offsets[i].y * sine,
+                   centreY + offsets[i].x * sine + offsets[i].y * cosine};
+    }
+    raster::drawQuad(state.frame, texture, quad, style, state.scratch);
+}
+
 void Compositor::beginPass() {
     state_->inPass = true;
 }
@@ -121,16 +203,5 @@ void Compositor::setBlend(int sourceFactor, int destinationFactor) {
 void Compositor::setFilter(Filter filter) {
     state_->filter = filter;
 }
-
-// Drawing lands in the raster files; until then these are safe no-ops.
-void Compositor::clear(std::uint8_t, std::uint8_t, std::uint8_t) {}
-void Compositor::plot(int, int, Argb) {}
-void Compositor::rectangle(int, int, int, int, Argb, bool) {}
-PictureHandle Compositor::grab(int, int, int, int) {
-    return 0;
-}
-void Compositor::drawPicture(PictureHandle, int, int) {}
-void Compositor::drawSprite(SpriteHandle, float, float, int) {}
-void Compositor::drawText(int, int, std::string_view, Argb, std::optional<Argb>) {}
 
 }  // namespace media

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "engine/media/compositor.h"
+#include "engine/media/compositor_raster.h"
 
 namespace media {
 
@@ -42,9 +43,15 @@ class HandleTable {
     std::uint32_t next_ = 1;
 };
 
+// A picture's pixels, shared by the picture handle and every sprite made from it.
+struct PictureData {
+    Image image;
+    bool opaque = false;  // every pixel has alpha 255 (lets blending take shortcuts)
+};
+
 // A 3D sprite: its own reference to the picture's pixels and how it is drawn.
 struct SpriteEntry {
-    std::shared_ptr<const Image> image;
+    std::shared_ptr<const PictureData> picture;
     float width = 0.0f;  // drawn size
     float height = 0.0f;
     float angle = 0.0f;  // degrees, clockwise on the screen
@@ -54,12 +61,22 @@ struct SpriteEntry {
 
 struct Compositor::State {
     Framebuffer frame;
-    HandleTable<std::shared_ptr<const Image>> pictures;
+    HandleTable<std::shared_ptr<const PictureData>> pictures;
     HandleTable<SpriteEntry> sprites;
     bool inPass = false;
     int blendSource = kBlendSrcAlpha;
     int blendDestination = kBlendInvSrcAlpha;
     Filter filter = Filter::Nearest;
+    raster::Scratch scratch;
 };
+
+// The sampler's view of a picture.
+inline sample::Texture textureOf(const PictureData& picture) {
+    return {picture.image.pixels.data(), picture.image.width, picture.image.height, picture.opaque};
+}
+
+// Stores a picture; 0 when it is empty, larger than the compositor accepts or its pixel
+// count does not match its size.
+PictureHandle storePicture(Compositor::State& state, Image image, bool knownOpaque);
 
 }  // namespace media

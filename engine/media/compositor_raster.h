@@ -1,0 +1,52 @@
+// The compositor's rasterisers: an axis-aligned scaled draw and a quad rasteriser for
+// rotations and corner transforms. Both clip to the framebuffer and draw nothing for
+// empty, inverted or non-finite geometry.
+//
+// Coverage: a pixel (px, py) is covered when its centre (px + 0.5, py + 0.5) lies inside
+// the drawn area, left and top edges inclusive, right and bottom edges exclusive, so
+// neighbouring areas never cover a pixel twice. Sampling: nearest filtering reads the
+// texel under the pixel's centre; bilinear filtering samples at the pixel's upper-left
+// corner (px, py), as classic 3D hardware did: a picture drawn 1:1 through the filter
+// averages each 2x2 block, a softened copy shifted by half a pixel, which the smoothing pass
+// relies on.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "engine/media/compositor.h"
+#include "engine/media/compositor_sample.h"
+
+namespace media::raster {
+
+struct Style {
+    int alpha = 255;  // 0..255
+    int sourceFactor = kBlendSrcAlpha;
+    int destinationFactor = kBlendInvSrcAlpha;
+    Filter filter = Filter::Nearest;
+};
+
+// Reusable buffers, so that drawing allocates only when the screen grows.
+struct Scratch {
+    std::vector<Argb> span;
+    std::vector<int> columns;
+    std::vector<sample::Tap> taps;
+};
+
+struct Vertex {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// The whole picture stretched over [x, x + width) x [y, y + height).
+void drawScaled(Framebuffer& frame, const sample::Texture& texture, double x, double y,
+                double width, double height, const Style& style, Scratch& scratch);
+
+// The picture mapped onto a quad given in screen coordinates in the order upper left,
+// upper right, lower right, lower left of the picture. A parallelogram gets one affine
+// mapping; any other quad is split along the upper-left to lower-right diagonal into two
+// triangles, each mapped affinely.
+void drawQuad(Framebuffer& frame, const sample::Texture& texture, const std::array<Vertex, 4>& quad,
+              const Style& style, Scratch& scratch);
+
+}  // namespace media::raster
