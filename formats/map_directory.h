@@ -49,17 +49,17 @@ BuilderMapFolder readBuilderMapFolder(std::string_view folder);
 
 // What the builder hands over to save a map directory.
 struct MapDirectorySave {
-    std::string_view directory;
+    std::string_view directory{};
     // The alive elements in element-table order, positions and sizes as held (rounded when
     // written).
-    std::span<const TileRecord> records;
+    std::span<const TileRecord> records{};
     // The builder's highest layer in use: files "0" to this one are written (a layer
     // holding a record above it is written too). Layers outside 0 to 128 are never written:
     // no reader opens them.
     std::int32_t highestLayer = 0;
-    std::int32_t lastElementIndex = -1;  // written into "_"
-    std::string_view graphicsDirectory;  // the source of the picture and DNA copies
-    std::string_view pictureExtension;
+    std::int32_t lastElementIndex = -1;    // written into "_"
+    std::string_view graphicsDirectory{};  // the source of the picture and DNA copies
+    std::string_view pictureExtension{};
 };
 
 struct MapDirectorySaveResult {

@@ -1,0 +1,286 @@
+// DNA files: the game's key table and load-time effects, the builder's keys and valid
+// flag, the writer's trailer, round trips and the catalogue scan.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "formats/builder_dna.h"
+#include "formats/dna_apply.h"
+#include "formats/dna_file.h"
+#include "formats/tile_catalogue_scan.h"
+#include "support/test_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using formats::BuilderDna;
+using formats::DnaApplyEffects;
+using formats::DnaPair;
+using formats::TileDna;
+using testing_support::readFile;
+using testing_support::TempDir;
+using testing_support::writeFile;
+
+std::string trailer() {
+    std::string text;
+    for (const auto line : formats::kDnaTrailer)
+        text.append(line).append("\r\n");
+    return text;
+}
+
+TileDna applyGame(std::string_view text, DnaApplyEffects* effectsOut = nullptr, TileDna dna = {}) {
+    DnaApplyEffects effects;
+    formats::applyGameDnaText(text, dna, effects);
+    if (effectsOut != nullptr) *effectsOut = effects;
+    return dna;
+}
+
+BuilderDna applyBuilder(std::string_view text) {
+    BuilderDna dna;
+    formats::applyBuilderDnaText(text, dna);
+    return dna;
+}
+
+TEST(DnaTables, HoldEveryKeyOnceWithTheRightCounts) {
+    EXPECT_EQ(formats::gameDnaKeys().size(), 66u);
+    EXPECT_EQ(formats::builderDnaKeys().size(), 55u);
+    for (const auto& rule : formats::gameDnaKeys()) {
+        EXPECT_EQ(formats::findGameDnaKey(rule.key), &rule) << rule.key;
+    }
+    for (const auto& rule : formats::builderDnaKeys()) {
+        EXPECT_EQ(formats::findBuilderDnaKey(rule.key), &rule) << rule.key;
+    }
+    EXPECT_EQ(formats::findGameDnaKey("worldFTileGOBACK"), nullptr);
+    EXPECT_EQ(formats::findBuilderDnaKey("worldFTileGoBack"), nullptr);
+}
+
+TEST(GameDna, StoresEachKeyWithItsType) {
+    const TileDna dna = applyGame(
+        "worldFTileSoundVolume\r\n200\r\n"       // 8-bit: low byte as signed
+        "worldFTileIsActive\r\n300\r\n"          // 300 -> 44
+        "worldFTileTouchRotate\r\n2.5\r\n"       // float line, 32-bit rounded to even
+        "worldFTileWeight\r\n3.5\r\n"            // -> 4
+        "worldFTileFlire\r\n7.9\r\n"             // integer line into a float: fraction dropped
+        "worldFTileMoveH\r\n-1.25\r\n"           // float
+        "worldFTileRotate\r\nabc\r\n"            // not a number: 0
+        "useWeapon\r\n  FIRE BALL \r\n"          // text: the whole line
+        "worldFTileTimerMS\r\n4294967296\r\n");  // wraps
+    EXPECT_EQ(dna.worldFTileSoundVolume, -56);
+    EXPECT_EQ(dna.worldFTileIsActive, 44);
+    EXPECT_EQ(dna.worldFTileTouchRotate, 2);
+    EXPECT_EQ(dna.worldFTileWeight, 4);
+    EXPECT_EQ(dna.worldFTileFlire, 7.0f);
+    EXPECT_EQ(dna.worldFTileMoveH, -1.25f);
+    EXPECT_EQ(dna.worldFTileRotate, 0.0f);
+    EXPECT_EQ(dna.useWeapon, "  FIRE BALL ");
+    EXPECT_EQ(dna.worldFTileTimerMS, 0);
+}
+
+TEST(GameDna, CompanionFieldsFollowTheirKeys) {
+    const TileDna dna = applyGame(
+        "worldFTileTransparency\r\n200\r\nhp\r\n40\r\nworldFTileVELO\r\n2.5\r\n"
+        "worldFTileLifeTime\r\n10\r\nworldFTileRandomRotate\r\n0\r\n");
+    EXPECT_EQ(dna.worldFTileTransparency, 200.0f);
+    EXPECT_EQ(dna.baseTransparency, 200);
+    EXPECT_EQ(dna.hp, 40);
+    EXPECT_EQ(dna.hpMax, 40);
+    EXPECT_EQ(dna.speedX, 2.5f);
+    EXPECT_EQ(dna.speedY, 2.5f);
+    EXPECT_EQ(dna.lifetimeActive, 1);
+    EXPECT_EQ(dna.rotating, 1);  // any value switches rotation on
+    EXPECT_EQ(applyGame("worldFTileLifeTime\r\n-3\r\n").lifetimeActive, 0);
+}
+
+TEST(GameDna, HideOnStartActsOnWhatWasReadBefore) {
+    EXPECT_EQ(
+        applyGame("worldFTileIsActive\r\n1\r\nworldFTileHideOnStart\r\n1\r\n").worldFTileIsActive,
+        0);
+    EXPECT_EQ(
+        applyGame("worldFTileHideOnStart\r\n1\r\nworldFTileIsActive\r\n1\r\n").worldFTileIsActive,
+        1);
+    const TileDna faded =
+        applyGame("worldFTileTransparency\r\n180\r\nworldFTileHideOnStart\r\n2\r\n");
+    EXPECT_EQ(faded.worldFTileTransparency, 0.0f);
+    EXPECT_EQ(faded.baseTransparency, 180);
+}
+
+TEST(GameDna, PlayerLifeTakesTheHitPointsOfThatMoment) {
+    TileDna before;
+    before.hp = 70;
+    DnaApplyEffects effects;
+    const TileDna dna = applyGame("worldFTilePlayerID\r\n1\r\nhp\r\n100\r\n", &effects, before);
+    ASSERT_TRUE(effects.playerLife.has_value());
+    EXPECT_EQ(*effects.playerLife, 70);
+    EXPECT_EQ(dna.hp, 100);
+    applyGame("hp\r\n100\r\nworldFTilePlayerID\r\n1\r\n", &effects);
+    EXPECT_EQ(effects.playerLife, 100);
+    applyGame("hp\r\n100\r\nworldFTilePlayerID\r\n0\r\n", &effects);
+    EXPECT_FALSE(effects.playerLife.has_value());
+}
+
+TEST(GameDna, AnimationContainerAndShadowEffects) {
+    DnaApplyEffects effects;
+    TileDna dna = applyGame("animContainer\r\nNOPE\r\nworldFTileUseShadow\r\n\r\n", &effects);
+    EXPECT_EQ(effects.animContainer, "");
+    EXPECT_EQ(effects.shadowPicture, "");
+    EXPECT_EQ(dna.animContainer, "NOPE");
+    applyGame("animContainer\r\n\r\n", &effects);
+    EXPECT_EQ(effects.animContainer, "");
+    applyGame(
+        "animContainer\r\nWALKER\r\nanimContainer\r\nNOPE\r\nworldFTileUseShadow\r\nSH1\r\n"
+        "worldFTileUseShadow\r\n\r\n",
+        &effects);
+    EXPECT_EQ(effects.animContainer, "WALKER");
+    EXPECT_EQ(effects.shadowPicture, "SH1");
+}
+
+TEST(GameDna, UnknownAndCaseVariantKeysAreIgnoredAndTheLastValueWins) {
+    const TileDna dna = applyGame("HP\r\n5\r\nhp \r\n6\r\nhp\r\n7\r\nhp\r\n8\r\n" + trailer() +
+                                  "worldFTileMoveV\r\n");  // odd line count: empty value
+    EXPECT_EQ(dna.hp, 8);
+    EXPECT_EQ(dna.worldFTileMoveV, 0.0f);
+    const TileDna none = applyGame(trailer());
+    EXPECT_EQ(none.hp, 0);
+    EXPECT_EQ(none.worldFTileIsActive, 0);
+}
+
+TEST(GameDna, AMissingFileChangesNothing) {
+    TileDna dna;
+    dna.hp = 9;
+    DnaApplyEffects effects;
+    EXPECT_FALSE(formats::applyGameDnaFile("/no/such/file.dll", dna, effects));
+    EXPECT_EQ(dna.hp, 9);
+}
+
+TEST(GameDna, VelocityScaling) {
+    TileDna dna = applyGame("worldFTileVELO\r\n3\r\n");
+    formats::scaleDnaVelocity(dna, 1.0f, 1.0f);
+    EXPECT_EQ(dna.worldFTileVELO, 3.0f);
+    EXPECT_EQ(dna.speedX, 3.0f);
+    formats::scaleDnaVelocity(dna, 2.0f, 1.0f);
+    formats::scaleDnaVelocity(dna, 2.0f, 1.0f);  // an unset speed scales again
+    EXPECT_EQ(dna.worldFTileVELO, 12.0f);
+    EXPECT_EQ(dna.speedX, 12.0f);
+    EXPECT_EQ(dna.speedY, 3.0f);
+}
+
+TEST(BuilderDna, ValidFlagRules) {
+    EXPECT_EQ(applyBuilder("").validFlag, 0);  // an empty file, as the scan creates
+    EXPECT_EQ(applyBuilder(trailer()).validFlag, 1);
+    std::string builderKeysOnly;
+    for (const auto& rule : formats::builderDnaKeys()) {
+        builderKeysOnly.append(rule.key).append("\r\n1\r\n");
+    }
+    EXPECT_EQ(applyBuilder(builderKeysOnly).validFlag, 0);
+    EXPECT_EQ(applyBuilder("worldFTileIsActive\r\n1\r\n").validFlag, 1);  // a game-only key
+    EXPECT_EQ(applyBuilder("Hp\r\n1\r\n").validFlag, 1);
+
+    BuilderDna missing;
+    EXPECT_FALSE(formats::readBuilderDnaFile("/no/such/file.dll", missing));
+    EXPECT_EQ(missing.validFlag, 1);
+    EXPECT_EQ(missing.worldFTileTransparency, 255);
+
+    // Reading never clears the flag.
+    BuilderDna kept;
+    kept.validFlag = 1;
+    formats::applyBuilderDnaText("hp\r\n3\r\n", kept);
+    EXPECT_EQ(kept.validFlag, 1);
+}
+
+TEST(BuilderDna, StoresItsOwnTypes) {
+    const BuilderDna dna = applyBuilder(
+        "worldFTileTouchMove\r\n300\r\nworldFStretch\r\n2.7\r\nworldFTileDoCrushH\r\n200.5\r\n"
+        "worldFTileDynamicScrollH\r\n-2.5\r\nworldFTileFollow\r\n12abc\r\ngeneseID\r\nG 1\r\n");
+    EXPECT_EQ(dna.worldFTileTouchMove, 44);
+    EXPECT_EQ(dna.worldFStretch, 2.0f);
+    EXPECT_EQ(dna.worldFTileDoCrushH, -56);  // 200.5 -> 200 (even) -> low byte
+    EXPECT_EQ(dna.worldFTileDynamicScrollH, -2);
+    EXPECT_EQ(dna.worldFTileFollow, 12);
+    EXPECT_EQ(dna.geneseID, "G 1");
+}
+
+TEST(DnaFile, WriterSkipsPlaceholdersAndEndsWithTheTrailer) {
+    const std::vector<DnaPair> rows = {
+        {"hp", "5"}, {"_key_FAIL", "1"}, {"useWeapon", "_val_FAIL"}, {"postEFFECT", ""}};
+    const std::string text = formats::formatDnaFile(rows);
+    EXPECT_EQ(text, "hp\r\n5\r\npostEFFECT\r\n\r\n" + trailer());
+    EXPECT_EQ(formats::kDnaTrailer[3], ";DO NOT CHANGE THIS FILE BY HAND!!!");
+    EXPECT_EQ(formats::kDnaTrailer[4], ";YOU MAY ENCOUNTER DATALOSS/MALFUNCTIONS");
+    EXPECT_EQ(formats::kDnaTrailer[5],
+              ";ALWAYS USE THE DARA-MAP-BUILDER TO CREATE VALID MAP AND DNA DATAS!");
+    for (const auto line : formats::kDnaTrailer)
+        EXPECT_EQ(line.front(), ';');
+    EXPECT_EQ(applyBuilder(text).validFlag, 1);
+}
+
+TEST(DnaFile, TileKeysInAnotherOrderThanTheMasterRepeatAndTheMasterDefaultWins) {
+    // The DNA window builds its rows from the master, then overwrites them by position
+    // with the tile's own pairs.
+    const std::vector<DnaPair> master = {{"hp", "10"}, {"useWeapon", "NONE"}, {"noStream", "0"}};
+    const std::vector<DnaPair> tile = {{"useWeapon", "GUN"}, {"hp", "99"}};
+    std::vector<DnaPair> rows = master;
+    for (std::size_t i = 0; i < tile.size(); ++i)
+        rows[i] = tile[i];
+    const std::string text = formats::formatDnaFile(rows);
+    const auto pairs = formats::parseDnaPairs(text);
+    ASSERT_EQ(pairs.size(), 3u + 4u);
+    EXPECT_EQ(pairs[2], (DnaPair{"noStream", "0"}));
+    const TileDna game = applyGame(text);
+    EXPECT_EQ(game.hp, 99);
+    EXPECT_EQ(game.useWeapon, "GUN");
+
+    // A tile whose own file lists hp after a key the master lists first.
+    rows = {{"useWeapon", "GUN"}, {"hp", "10"}, {"useWeapon", "NONE"}};
+    EXPECT_EQ(applyGame(formats::formatDnaFile(rows)).useWeapon, "NONE");
+}
+
+TEST(DnaFile, WriteReadWriteIsByteStableOnDisk) {
+    TempDir dir;
+    const std::string path = dir.file("WALL.dll");
+    const std::vector<DnaPair> rows = {{"hp", "5"}, {"worldFTileRotate", "1.5"}, {"x", ""}};
+    ASSERT_TRUE(formats::writeDnaFile(path, rows));
+    const std::string first = readFile(path);
+    auto pairs = formats::readDnaPairs(path);
+    ASSERT_TRUE(pairs.has_value());
+    // Read back, the trailer comes in as four pairs; the window leaves out lines with ";".
+    std::erase_if(*pairs, [](const DnaPair& p) {
+        return p.key.find(';') != std::string::npos || p.value.find(';') != std::string::npos;
+    });
+    ASSERT_TRUE(formats::writeDnaFile(path, *pairs));
+    EXPECT_EQ(readFile(path), first);
+}
+
+TEST(DnaFile, AFailedWriteKeepsTheOldFile) {
+    TempDir dir;
+    EXPECT_FALSE(formats::writeDnaFile(dir.file("no/such/dir/X.dll"), {}));
+    fs::create_directories(dir.file("X.dll"));  // a directory where the file should be
+    EXPECT_FALSE(formats::writeDnaFile(dir.file("X.dll"), {}));
+}
+
+TEST(CatalogueScan, CreatesAnEmptyDnaFileForEveryPictureWithoutOne) {
+    TempDir gfx;
+    writeFile(gfx.file("WALL.png"), "p");
+    writeFile(gfx.file("WALL.dll"), "hp\r\n5\r\n");
+    writeFile(gfx.file("NEW.png"), "p");
+    writeFile(gfx.file("SHOUT.PNG"), "p");
+    writeFile(gfx.file("multi.png.bak"), "p");
+    writeFile(gfx.file("notes.txt"), "p");
+    fs::create_directories(gfx.file("dir.png"));
+    const auto names = formats::scanTileCatalogue(gfx.path() + "\\", ".png");
+    EXPECT_EQ(names, (std::vector<std::string>{"NEW", "SHOUT", "WALL", "multi"}));
+    EXPECT_TRUE(fs::exists(gfx.file("NEW.dll")));
+    EXPECT_EQ(readFile(gfx.file("NEW.dll")), "");
+    EXPECT_EQ(readFile(gfx.file("WALL.dll")), "hp\r\n5\r\n");
+
+    BuilderDna fresh;
+    EXPECT_TRUE(formats::readBuilderDnaFile(gfx.file("NEW.dll"), fresh));
+    EXPECT_EQ(fresh.validFlag, 0);  // neither drawn nor saved until its DNA is saved once
+
+    EXPECT_TRUE(formats::scanTileCatalogue(gfx.path() + "\\", "").empty());
+    EXPECT_TRUE(formats::scanTileCatalogue(gfx.file("missing") + "\\", ".png").empty());
+}
+
+}  // namespace
