@@ -66,8 +66,11 @@ bool decodeRows(jpeg_decompress_struct& cinfo, JpegContext& context, const unsig
         JSAMPROW row = samples.data() + rowBytes * cinfo.output_scanline;
         if (jpeg_read_scanlines(&cinfo, &row, 1) != 1) return false;
     }
+    // A file cut short anywhere before the end marker has lost picture data; one that
+    // lacks only the end marker itself is complete.
+    if (context.truncated) return false;
     jpeg_finish_decompress(&cinfo);
-    return !context.truncated;
+    return true;
 }
 
 unsigned char scaleByInk(unsigned int ink, unsigned int black) {
