@@ -1,0 +1,202 @@
+#include "engine/configuration.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "engine/core_error.h"
+#include "engine_fixture.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::Pair;
+using ConfigurationTest = EngineTest;
+
+TEST_F(ConfigurationTest, ValueTypesAndSideRules) {
+    writeCore("ini.crc",
+              "MULTITASK\r\n300\r\n"
+              "MATRIXSIZE\r\n500\r\n"
+              "GRIDSIZE\r\n  -32xyz\r\n"
+              "GFX\r\nC:\\GAME\\GFX\\\r\n"
+              "APPENTRY\r\n999\r\n"
+              "FUEL\r\n40\r\n"
+              "MAXFUEL\r\n300\r\n"
+              "SOURCEWIDTH\r\n640.5\r\n"
+              "MATRIX_OFFSET_X\r\n12.9\r\n"
+              "USEDEBUGLOG\r\nabc\r\n");
+    engine::readMainConfiguration(base());
+    const EngineSettings& s = engineSettings;
+    EXPECT_EQ(s.multitask, 44);  // 300 keeps its low byte
+    EXPECT_EQ(s.multitaskCopy, 44);
+    EXPECT_EQ(s.matrixSize, 128);
+    EXPECT_EQ(s.areaHeight, -32.0f);
+    EXPECT_EQ(s.areaWidth, -32.0f);
+    EXPECT_EQ(s.gfxPath, "C:\\GAME\\GFX\\");
+    EXPECT_EQ(s.mapGfxPath, "C:\\GAME\\GFX\\");
+    EXPECT_EQ(s.appEntry, 999);
+    EXPECT_EQ(s.nextMapId, 999);
+    EXPECT_EQ(s.fuelStart, 40);
+    EXPECT_EQ(s.playerStatus[1].value, 40);
+    EXPECT_EQ(s.maxFuel, 44);
+    EXPECT_EQ(s.SRC_SCRW, 640.5f);
+    EXPECT_EQ(s.viewOffsetX, 12.0f);  // an integer key: the fraction is not read
+    EXPECT_EQ(s.useDebugLog, 0);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(ConfigurationTest, MultitaskBelowZeroBecomesZero) {
+    writeCore("ini.crc", "MULTITASK\n200\n");
+    engine::readMainConfiguration(base());
+    EXPECT_EQ(engineSettings.multitask, 0);  // 200 reads as -56
+    writeCore("user.crc", "MULTITASK\n-5\n");
+    engine::readUserConfiguration(base());
+    EXPECT_EQ(engineSettings.multitask, 0);
+    writeCore("user.crc", "MULTITASK\n127\n");
+    engine::readUserConfiguration(base());
+    EXPECT_EQ(engineSettings.multitask, 127);
+}
+
+TEST_F(ConfigurationTest, FileColumnsAndExactKeys) {
+    writeCore("ini.crc",
+              "WINDOWW\n800\n"
+              "TIMERBASE\n20\n"
+              "fullscreen\n1\n"
+              "FULLSCREEN \n1\n"
+              "VERSION\nfrom ini\n");
+    writeCore("user.crc",
+              "TIMERBASE\n99\n"
+              "WINDOWW\n1024\n"
+              "FUEL\n7\n"
+              "CLEARSCREEN\n2\n"
+              "VERSION\nfrom user\n");
+    engine::readMainConfiguration(base());
+    EXPECT_EQ(engineSettings.windowW, 0);  // WINDOWW belongs to user.crc
+    EXPECT_EQ(engineSettings.fullscreen, 0.0f);
+    EXPECT_EQ(engineSettings.version, "from ini");
+    engine::readUserConfiguration(base());
+    EXPECT_EQ(engineSettings.timerBase, 20);  // TIMERBASE belongs to ini.crc
+    EXPECT_EQ(engineSettings.windowW, 1024);
+    EXPECT_EQ(engineSettings.fuelStart, 0);
+    EXPECT_EQ(engineSettings.clearScreen, 0);
+    EXPECT_EQ(engineSettings.version, "from user");
+}
+
+TEST_F(ConfigurationTest, ClearScreenKeepsOnlyOne) {
+    writeCore("user.crc", "CLEARSCREEN\n257\n");  // low byte 1
+    engine::readUserConfiguration(base());
+    EXPECT_EQ(engineSettings.clearScreen, 1);
+}
+
+TEST_F(ConfigurationTest, PairsShiftAndLastKeyWithoutValue) {
+    // A stray line makes "VERSION" a value and "x" a key; the last key has no value line.
+    writeCore("ini.crc", "stray\nVERSION\nx\nAPPMODE\nSCRSWITCHMS\n250\nAPPMODE");
+    engine::readMainConfiguration(base());
+    EXPECT_EQ(engineSettings.version, "VERSION INFO MISSING");
+    EXPECT_EQ(engineSettings.appMode, "");
+    EXPECT_EQ(engineSettings.screenSwitchMs, 250);
+
+    writeCore("user.crc", "MAXPLAYERS\n3\nMAXPLAYERS\n");
+    engine::readUserConfiguration(base());
+    EXPECT_EQ(engineSettings.maxPlayers, 0);
+}
+
+TEST_F(ConfigurationTest, MissingUserFileChangesNothing) {
+    engine::readUserConfiguration(base());
+    EXPECT_EQ(engineSettings.timerBase, 50);
+    EXPECT_EQ(engineSettings.maxAnimFrames, 1);
+    EXPECT_EQ(engineSettings.vsync, 1);
+    EXPECT_EQ(engineSettings.warningReportPath, base());
+}
+
+TEST_F(ConfigurationTest, CodecFileGroupsOfFourLines) {
+    const std::string codecs = dir.file("codecs.txt");
+    testing_support::writeFile(codecs,
+                               "SOUNDCODEC\r\n\r\n.ogg\r\n\r\n"
+                               "OTHER\r\nGFXCODEC\r\n.bad\r\n\r\n"
+                               "GFXCODEC\r\nskipped\r\n.png\r\nskipped\r\n"
+                               "MUSICCODEC\r\n\r\n.mus");
+    writeCore("ini.crc", "CODECS\n" + codecs + "\n");
+    writeCore("user.crc", "CODECS\nnowhere\n");
+    engine::readMainConfiguration(base());
+    engine::readUserConfiguration(base());
+    EXPECT_EQ(engineSettings.soundExtension, ".ogg");
+    EXPECT_EQ(engineSettings.gfxExtension, ".png");
+    EXPECT_EQ(engineSettings.musicExtension, ".mus");
+    EXPECT_EQ(engineSettings.codecsPath, "nowhere");  // stored, but read too late to act
+}
+
+TEST_F(ConfigurationTest, MissingCodecFileLeavesExtensionsEmpty) {
+    writeCore("ini.crc", "CODECS\n" + dir.file("none.txt") + "\n");
+    engine::readMainConfiguration(base());
+    EXPECT_EQ(engineSettings.gfxExtension, "");
+    EXPECT_EQ(engineSettings.soundExtension, "");
+}
+
+TEST_F(ConfigurationTest, SettingsLogReplacesAnOlderLongerLog) {
+    const std::string log = dir.file("session.log");
+    std::string old;
+    for (int i = 0; i < 40; ++i)
+        old += "an old line that must go\r\n";
+    testing_support::writeFile(log, old);
+    const std::string codecs = dir.file("codecs.txt");
+    testing_support::writeFile(codecs, "SOUNDCODEC\n\n.wav\n\nGFXCODEC\n\n.png\n\n");
+    writeCore("ini.crc", "PATH\n" + log + "\nCODECS\n" + codecs +
+                             "\nSOUNDPATH\nSND\\\nGFX\nGFX\\\nANIMSYSTEM\nANIM\\\n"
+                             "SIMCORE\nMAPS\\\n");
+    writeCore("user.crc", "SOUNDPATH\nOTHER\\\n");
+    engine::readMainConfiguration(base());
+    engine::readUserConfiguration(base());
+    EXPECT_EQ(testing_support::readFile(log), "ENGINE LOCAL BASE: " + base() +
+                                                  "\r\n"
+                                                  " \r\n"
+                                                  "RORAZUZ SETTINGS FOR ACTUAL SESSION:\r\n"
+                                                  "SOUNDS LOCATED: SND\\\r\n"
+                                                  "SOUND CODEC: .wav\r\n"
+                                                  "2DGFX LOCATED: GFX\\\r\n"
+                                                  "GFX CODEC: .png\r\n"
+                                                  "ANIMS LOCATED: ANIM\\\r\n"
+                                                  "MAPS LOCATED: MAPS\\\r\n"
+                                                  "ENGINE BASE: " +
+                                                  base() + "\r\n");
+    EXPECT_EQ(engineSettings.soundPath, "OTHER\\");
+}
+
+TEST_F(ConfigurationTest, MissingMainFileIsCoreErrorSix) {
+    try {
+        engine::readMainConfiguration(base());
+        FAIL() << "the program should have ended";
+    } catch (const ProgramEnded& end) {
+        EXPECT_EQ(end.status, 6);
+    }
+    EXPECT_THAT(boxes, ElementsAre(Pair("RERIZUVA ENGINE CORE ERROR:", ""),
+                                   Pair("RERIZUVA ENGINE INFORMATION",
+                                        "Sorry,Dear User: RERIZUVA ENGINE  has to quit, "
+                                        "because of the error")));
+}
+
+TEST_F(ConfigurationTest, MissingMainFileEndsTheProcessWithStatusSix) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    engine::setExitHook({});
+    engine::setMessageBoxHook({});
+    EXPECT_EXIT(engine::readMainConfiguration(base()), ::testing::ExitedWithCode(6),
+                "RERIZUVA ENGINE CORE ERROR:");
+}
+
+TEST(ConfigKeys, OneRowPerKeyFoundOnlyInItsFiles) {
+    std::set<std::string_view> names;
+    for (const engine::ConfigKey& key : engine::configKeys()) {
+        EXPECT_TRUE(names.insert(key.name).second) << key.name;
+    }
+    EXPECT_EQ(names.size(), 55u);
+    using engine::ConfigFile;
+    EXPECT_NE(engine::findConfigKey("FUEL", ConfigFile::Main), nullptr);
+    EXPECT_EQ(engine::findConfigKey("FUEL", ConfigFile::User), nullptr);
+    EXPECT_EQ(engine::findConfigKey("USEWINDOWHD", ConfigFile::Main), nullptr);
+    EXPECT_NE(engine::findConfigKey("USEWINDOWHD", ConfigFile::User), nullptr);
+    EXPECT_EQ(engine::findConfigKey("", ConfigFile::Main), nullptr);
+}
+
+}  // namespace
