@@ -1,6 +1,99 @@
+// RERIZUVA2: parses the harness options, starts the media services on the SDL window or the
+// headless back end, and runs the program with the harness at the main loop's fixed points.
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
 
-int main() {
-    std::puts("RERIZUVA2: not built yet");
-    return 0;
+#include "engine/media/headless/harness.h"
+#include "engine/media/headless/harness_options.h"
+#include "engine/media/headless/headless_platform.h"
+#include "engine/media/headless/replay.h"
+#include "engine/media/headless/replaying_platform.h"
+#include "engine/media/sdl/sdl_platform.h"
+#include "engine/media/services.h"
+#include "game/demo_scene.h"
+
+namespace {
+
+constexpr const char* kProgramName = "RERIZUVA2";
+
+int fail(const std::string& message, int status) {
+    std::fprintf(stderr, "%s: %s\n", kProgramName, message.c_str());
+    return status;
+}
+
+// The platform the options ask for, and where the harness tells it the turn.
+std::unique_ptr<media::Platform> makePlatform(const media::HarnessOptions& options,
+                                              media::Replay replay, std::string& error) {
+    media::Harness& harness = media::harness();
+    if (options.headless) {
+        auto headless = std::make_unique<media::HeadlessPlatform>(
+            options.desktopWidth, options.desktopHeight, std::move(replay));
+        harness.setTurnListener([platform = headless.get()](int turn) { platform->setTurn(turn); });
+        return headless;
+    }
+    std::unique_ptr<media::Platform> window = media::makeSdlPlatform();
+    if (!window) {
+        error = "cannot open the display (run with --headless where there is none)";
+        return nullptr;
+    }
+    if (options.replayPath.empty()) return window;
+    auto replaying =
+        std::make_unique<media::ReplayingPlatform>(std::move(window), std::move(replay));
+    harness.setTurnListener([platform = replaying.get()](int turn) { platform->setTurn(turn); });
+    return replaying;
+}
+
+// Headless runs repeat exactly; a window run draws new numbers each time unless seeded.
+std::uint64_t chooseSeed(const media::HarnessOptions& options) {
+    if (options.seed) return *options.seed;
+    if (options.headless) return 0;
+    std::random_device device;
+    return (static_cast<std::uint64_t>(device()) << 32) | device();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const media::ParsedOptions parsed = media::parseHarnessOptions(arguments);
+    switch (parsed.outcome) {
+        case media::OptionsOutcome::Help:
+            std::fputs(media::harnessHelpText(kProgramName).c_str(), stdout);
+            return 0;
+        case media::OptionsOutcome::Version:
+            std::printf("%s %s\n", kProgramName, RZ_VERSION);
+            return 0;
+        case media::OptionsOutcome::Error:
+            return fail(parsed.error, 2);
+        case media::OptionsOutcome::Run:
+            break;
+    }
+    const media::HarnessOptions& options = parsed.options;
+
+    media::Replay replay;
+    std::string error;
+    if (!options.replayPath.empty() && !media::loadReplay(options.replayPath, replay, error)) {
+        return fail(error, 2);
+    }
+    std::unique_ptr<media::Platform> platform = makePlatform(options, std::move(replay), error);
+    if (!platform) return fail(error, 1);
+    media::initServices(std::move(platform), chooseSeed(options));
+
+    media::Harness& harness = media::harness();
+    if (!harness.start(options, error)) {
+        media::shutdownServices();
+        return fail(error, 2);
+    }
+    // Whatever route ends the process, the final dump, the recording and the timing are
+    // written.
+    std::atexit([] { media::harness().endOfProgram(); });
+
+    const int status = game::runDemoScene();
+    harness.endOfProgram();
+    media::shutdownServices();
+    return status;
 }
