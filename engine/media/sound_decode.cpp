@@ -17,9 +17,9 @@ namespace {
 
 constexpr int kMaxChannels = 8;
 constexpr long kMaxSampleRate = 192000;
-// Interleaved samples of the longest accepted sound at 48 kHz stereo (about 110 MiB); a
-// higher rate or more channels shortens the accepted length accordingly.
-constexpr std::int64_t kMaxTotalSamples = std::int64_t{kMaxSoundSeconds} * 48000 * 2;
+// Memory is bounded by what the longest sound takes at 48 kHz stereo (about 110 MiB for
+// ten minutes); a higher rate or more channels shortens the accepted length accordingly.
+constexpr std::int64_t kMaxSamplesPerSecond = std::int64_t{48000} * 2;
 
 // libvorbisfile reads through these callbacks from a byte range in memory.
 struct MemoryReader {
@@ -108,11 +108,13 @@ class VorbisStream {
     bool open_ = false;
 };
 
-std::optional<PcmSound> decode(std::string_view bytes) {
+std::optional<PcmSound> decode(std::string_view bytes, int maxSeconds) {
     if (!endsWithFinalPage(bytes)) return std::nullopt;
     MemoryReader reader{bytes.data(), bytes.size(), 0};
     VorbisStream stream(&reader);
     if (!stream.isOpen()) return std::nullopt;
+    // After opening a chained file libvorbisfile may stand at the second link; start over.
+    if (ov_raw_seek(stream.get(), 0) != 0) return std::nullopt;
 
     const vorbis_info* info = ov_info(stream.get(), -1);
     if (info == nullptr || info->channels < 1 || info->channels > kMaxChannels || info->rate < 1 ||
@@ -122,8 +124,9 @@ std::optional<PcmSound> decode(std::string_view bytes) {
     PcmSound sound;
     sound.channels = info->channels;
     sound.sampleRate = static_cast<int>(info->rate);
+    const std::int64_t seconds = std::max(0, maxSeconds);
     const std::int64_t maxFrames = std::min<std::int64_t>(
-        std::int64_t{kMaxSoundSeconds} * sound.sampleRate, kMaxTotalSamples / sound.channels);
+        seconds * sound.sampleRate, seconds * kMaxSamplesPerSecond / sound.channels);
 
     const ogg_int64_t totalFrames = ov_pcm_total(stream.get(), -1);
     if (totalFrames > maxFrames) return std::nullopt;
@@ -182,10 +185,10 @@ std::optional<std::string> readBounded(const std::string& path) {
 
 }  // namespace
 
-std::optional<PcmSound> decodeOggVorbisFromMemory(std::string_view bytes) {
+std::optional<PcmSound> decodeOggVorbisFromMemory(std::string_view bytes, int maxSeconds) {
     if (static_cast<std::int64_t>(bytes.size()) > kMaxSoundFileBytes) return std::nullopt;
     try {
-        return decode(bytes);
+        return decode(bytes, maxSeconds);
     } catch (const std::bad_alloc&) {
         return std::nullopt;
     }
@@ -195,7 +198,7 @@ std::optional<PcmSound> decodeOggVorbis(std::string_view configuredPath) {
     try {
         const std::optional<std::string> bytes = readBounded(hostPath(configuredPath));
         if (!bytes) return std::nullopt;
-        return decode(*bytes);
+        return decode(*bytes, kMaxSoundSeconds);
     } catch (const std::bad_alloc&) {
         return std::nullopt;
     }

@@ -21,7 +21,8 @@ constexpr std::int64_t kMaxSoundFileBytes = std::int64_t{128} << 20;
 // between chained streams, or is longer than kMaxSoundSeconds.
 std::optional<PcmSound> decodeOggVorbis(std::string_view configuredPath);
 
-// The same for a file's bytes already in memory.
-std::optional<PcmSound> decodeOggVorbisFromMemory(std::string_view bytes);
+// The same for a file's bytes already in memory, with the longest accepted length.
+std::optional<PcmSound> decodeOggVorbisFromMemory(std::string_view bytes,
+                                                  int maxSeconds = kMaxSoundSeconds);
 
 }  // namespace media

@@ -1,0 +1,346 @@
+#include "engine/media/sdl/sdl_platform.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <ctime>
+#include <string>
+
+#include "engine/media/sdl/sdl_audio.h"
+#include "engine/media/sdl/sdl_joystick.h"
+#include "engine/media/sdl/sdl_scancodes.h"
+
+namespace media {
+namespace {
+
+constexpr int kFallbackRefreshRate = 60;
+
+int mouseButton(Uint8 sdlButton) {
+    switch (sdlButton) {
+        case SDL_BUTTON_LEFT:
+            return 1;
+        case SDL_BUTTON_RIGHT:
+            return 2;
+        case SDL_BUTTON_MIDDLE:
+            return 3;
+        default:
+            return 0;
+    }
+}
+
+// Drivers that draw into memory have no other windows to lose the focus to.
+bool driverWithoutDesktop() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr) return false;
+    const std::string_view name(driver);
+    return name == "dummy" || name == "offscreen";
+}
+
+}  // namespace
+
+SdlPlatform::SdlPlatform()
+    : audio_(std::make_unique<SdlAudio>()), joystick_(std::make_unique<SdlJoystick>()) {}
+
+std::unique_ptr<SdlPlatform> SdlPlatform::create() {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return nullptr;
+    std::unique_ptr<SdlPlatform> platform(new SdlPlatform());
+    platform->running_ = true;
+    platform->alwaysForeground_ = driverWithoutDesktop();
+    // No joystick support is no error: the game is played with the keyboard then.
+    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER) == 0) {
+        platform->joystick_->openFirst();
+        platform->joystickAtStart_ = platform->joystick_->isOpen();
+    }
+    return platform;
+}
+
+std::unique_ptr<Platform> makeSdlPlatform() {
+    return SdlPlatform::create();
+}
+
+SdlPlatform::~SdlPlatform() {
+    shutdown();
+}
+
+// Screen and window.
+
+int SdlPlatform::desktopCount() {
+    if (!running_) return 0;
+    return std::max(0, SDL_GetNumVideoDisplays());
+}
+
+DesktopInfo SdlPlatform::desktop(int index) {
+    DesktopInfo info;
+    SDL_DisplayMode mode{};
+    if (!running_ || SDL_GetDesktopDisplayMode(index, &mode) != 0) return info;
+    info.width = mode.w;
+    info.height = mode.h;
+    // Bytes per pixel, so that a 32-bit desktop without alpha reports 32, not 24.
+    if (SDL_BYTESPERPIXEL(mode.format) > 0) info.depth = SDL_BYTESPERPIXEL(mode.format) * 8;
+    if (mode.refresh_rate > 0) info.refreshRate = mode.refresh_rate;
+    return info;
+}
+
+bool SdlPlatform::openWindow(const WindowRequest& request) {
+    if (!running_ || request.width <= 0 || request.height <= 0) return false;
+    closeWindow();
+    const bool borderless = request.style == WindowStyle::Borderless;
+    const int x = borderless ? static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(0)) : request.x;
+    const int y = borderless ? static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(0)) : request.y;
+    const Uint32 flags = borderless ? SDL_WINDOW_BORDERLESS : 0;
+    window_ = SDL_CreateWindow(request.title.c_str(), x, y, request.width, request.height, flags);
+    if (window_ == nullptr) return false;
+
+    renderer_ =
+        SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (renderer_ == nullptr) {
+        closeWindow();
+        return false;
+    }
+    SDL_RendererInfo info{};
+    vsync_ =
+        SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+
+    const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
+    const int refresh = desktop(display).refreshRate;
+    framePeriod_ = SDL_GetPerformanceFrequency() /
+                   static_cast<std::uint64_t>(refresh > 0 ? refresh : kFallbackRefreshRate);
+    nextFrameAt_ = 0;
+    // The keyboard is read as keys, never as text: no input method windows.
+    SDL_StopTextInput();
+    return true;
+}
+
+void SdlPlatform::closeWindow() {
+    if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+    if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
+    if (window_ != nullptr) SDL_DestroyWindow(window_);
+    texture_ = nullptr;
+    renderer_ = nullptr;
+    window_ = nullptr;
+    textureWidth_ = textureHeight_ = 0;
+}
+
+void SdlPlatform::moveWindow(int x, int y, int width, int height) {
+    if (window_ == nullptr) return;
+    SDL_SetWindowPosition(window_, x, y);
+    if (width > 0 && height > 0) SDL_SetWindowSize(window_, width, height);
+}
+
+bool SdlPlatform::isForeground() {
+    if (window_ == nullptr) return false;
+    return alwaysForeground_ || (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) != 0;
+}
+
+bool SdlPlatform::ensureTexture(int width, int height) {
+    if (texture_ != nullptr && textureWidth_ == width && textureHeight_ == height) return true;
+    if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+    textureWidth_ = textureHeight_ = 0;
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                 width, height);
+    if (texture_ == nullptr) return false;
+    // The frame's alpha byte is for blending inside the compositor, not for the window.
+    SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
+    SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
+    textureWidth_ = width;
+    textureHeight_ = height;
+    return true;
+}
+
+void SdlPlatform::present(const Framebuffer& frame) {
+    if (renderer_ == nullptr || frame.width <= 0 || frame.height <= 0) return;
+    const auto pixelCount =
+        static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
+    if (frame.pixels.size() < pixelCount || frame.width > INT_MAX / 4) return;
+    if (!ensureTexture(frame.width, frame.height)) return;
+    SDL_UpdateTexture(texture_, nullptr, frame.pixels.data(),
+                      frame.width * static_cast<int>(sizeof(frame.pixels[0])));
+    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);  // stretched to the client area
+    if (!vsync_) paceWithoutVsync();
+    SDL_RenderPresent(renderer_);
+}
+
+// Without a renderer that waits for the display, frames are spaced by the refresh rate
+// anyway: the game advances one step per frame, so its speed depends on it.
+void SdlPlatform::paceWithoutVsync() {
+    const std::uint64_t frequency = SDL_GetPerformanceFrequency();
+    std::uint64_t now = SDL_GetPerformanceCounter();
+    if (nextFrameAt_ == 0 || now > nextFrameAt_ + framePeriod_) nextFrameAt_ = now;
+    if (now < nextFrameAt_) {
+        const std::uint64_t waitMs = (nextFrameAt_ - now) * 1000 / frequency;
+        if (waitMs > 0) SDL_Delay(static_cast<Uint32>(waitMs));
+        while (SDL_GetPerformanceCounter() < nextFrameAt_) {
+        }
+    }
+    nextFrameAt_ += framePeriod_;
+}
+
+void SdlPlatform::mouseToScreen(int windowX, int windowY, int& x, int& y) const {
+    x = windowX;
+    y = windowY;
+    int windowWidth = 0;
+    int windowHeight = 0;
+    if (window_ != nullptr) SDL_GetWindowSize(window_, &windowWidth, &windowHeight);
+    if (textureWidth_ > 0 && windowWidth > 0) {
+        x = static_cast<int>(static_cast<std::int64_t>(windowX) * textureWidth_ / windowWidth);
+    }
+    if (textureHeight_ > 0 && windowHeight > 0) {
+        y = static_cast<int>(static_cast<std::int64_t>(windowY) * textureHeight_ / windowHeight);
+    }
+}
+
+void SdlPlatform::pollEvents(std::vector<InputEvent>& events) {
+    if (!running_) return;
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) {
+        switch (event.type) {
+            case SDL_QUIT:
+                events.push_back({InputEventType::Quit, 0, 0, 0});
+                break;
+            case SDL_WINDOWEVENT:
+                if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+                    events.push_back({InputEventType::Focus, 0, 1, 0});
+                } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+                    events.push_back({InputEventType::Focus, 0, 0, 0});
+                }
+                break;
+            case SDL_KEYDOWN:
+            case SDL_KEYUP: {
+                // Key repeat is the window system's; the engine sees held keys and edges.
+                if (event.key.repeat != 0) break;
+                const int code = dikFromSdlScancode(event.key.keysym.scancode);
+                if (code == 0) break;
+                events.push_back(
+                    {event.type == SDL_KEYDOWN ? InputEventType::KeyDown : InputEventType::KeyUp,
+                     code, 0, 0});
+                break;
+            }
+            case SDL_MOUSEMOTION: {
+                events.push_back(
+                    {InputEventType::MouseMove, 0, event.motion.xrel, event.motion.yrel});
+                int x = 0;
+                int y = 0;
+                mouseToScreen(event.motion.x, event.motion.y, x, y);
+                events.push_back({InputEventType::MouseAt, 0, x, y});
+                break;
+            }
+            case SDL_MOUSEBUTTONDOWN:
+            case SDL_MOUSEBUTTONUP: {
+                const int button = mouseButton(event.button.button);
+                if (button == 0) break;
+                events.push_back({event.type == SDL_MOUSEBUTTONDOWN ? InputEventType::MouseDown
+                                                                    : InputEventType::MouseUp,
+                                  button, 0, 0});
+                break;
+            }
+            case SDL_MOUSEWHEEL: {
+                int steps = event.wheel.y;
+                if (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) steps = -steps;
+                if (steps != 0) events.push_back({InputEventType::Wheel, 0, steps, 0});
+                break;
+            }
+            default:
+                joystick_->handle(event, events);
+                break;
+        }
+    }
+}
+
+// Time.
+
+std::uint32_t SdlPlatform::milliseconds() {
+    return SDL_GetTicks();
+}
+
+void SdlPlatform::sleep(std::uint32_t ms) {
+    SDL_Delay(ms);
+}
+
+LocalTime SdlPlatform::localTime() {
+    const std::time_t now = std::time(nullptr);
+    std::tm parts{};
+    LocalTime local;
+    if (localtime_r(&now, &parts) == nullptr) return local;
+    local.year = parts.tm_year + 1900;
+    local.month = parts.tm_mon + 1;
+    local.day = parts.tm_mday;
+    local.hour = parts.tm_hour;
+    local.minute = parts.tm_min;
+    local.second = parts.tm_sec;
+    return local;
+}
+
+// Message boxes.
+
+int SdlPlatform::messageBox(std::string_view caption, std::string_view text,
+                            const std::vector<std::string>& buttons) {
+    const std::vector<std::string> labels =
+        buttons.empty() ? std::vector<std::string>{"OK"} : buttons;
+    const std::string captionText(caption);
+    const std::string bodyText(text);
+    std::vector<SDL_MessageBoxButtonData> data;
+    data.reserve(labels.size());
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        Uint32 flags = 0;
+        if (i == 0) flags |= SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT;
+        if (i + 1 == labels.size()) flags |= SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
+        data.push_back({flags, static_cast<int>(i), labels[i].c_str()});
+    }
+    const SDL_MessageBoxData box{
+        SDL_MESSAGEBOX_INFORMATION | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT,
+        window_,
+        captionText.c_str(),
+        bodyText.c_str(),
+        static_cast<int>(data.size()),
+        data.data(),
+        nullptr,
+    };
+    int chosen = -1;
+    if (SDL_ShowMessageBox(&box, &chosen) == 0) {
+        // Closing the box counts as the escape button, the last one.
+        return chosen >= 0 && chosen < static_cast<int>(labels.size())
+                   ? chosen
+                   : static_cast<int>(labels.size()) - 1;
+    }
+    // No window system to show it: the text still reaches the user.
+    std::fprintf(stderr, "%s: %s\n", captionText.c_str(), bodyText.c_str());
+    return 0;
+}
+
+// Audio.
+
+bool SdlPlatform::openAudio() {
+    return running_ && audio_->open();
+}
+void SdlPlatform::closeAudio() {
+    audio_->close();
+}
+VoiceId SdlPlatform::createVoice(const PcmSound& sound) {
+    return audio_->create(sound);
+}
+void SdlPlatform::destroyVoice(VoiceId voice) {
+    audio_->destroy(voice);
+}
+void SdlPlatform::playVoice(VoiceId voice, bool looping) {
+    audio_->play(voice, looping);
+}
+void SdlPlatform::stopVoice(VoiceId voice) {
+    audio_->stop(voice);
+}
+void SdlPlatform::setVoiceVolume(VoiceId voice, int volume) {
+    audio_->setVolume(voice, volume);
+}
+
+void SdlPlatform::shutdown() {
+    if (!running_) return;
+    audio_->close();
+    joystick_->close();
+    closeWindow();
+    SDL_Quit();
+    running_ = false;
+}
+
+}  // namespace media

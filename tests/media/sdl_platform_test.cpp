@@ -1,0 +1,203 @@
+// The SDL back end on SDL's dummy video and audio drivers: runs on machines without a
+// display or sound card.
+#include "engine/media/sdl/sdl_platform.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "engine/media/sdl/sdl_joystick.h"
+
+namespace {
+
+using media::InputEvent;
+using media::InputEventType;
+
+std::unique_ptr<media::Platform> makeDummyPlatform() {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    return media::makeSdlPlatform();
+}
+
+media::WindowRequest smallWindow() {
+    media::WindowRequest request;
+    request.x = 10;
+    request.y = 20;
+    request.width = 64;
+    request.height = 48;
+    request.title = "test";
+    return request;
+}
+
+std::vector<InputEvent> drain(media::Platform& platform) {
+    std::vector<InputEvent> events;
+    platform.pollEvents(events);
+    std::erase_if(events, [](const InputEvent& e) { return e.type == InputEventType::Focus; });
+    return events;
+}
+
+void pushKey(Uint32 type, SDL_Scancode scancode, Uint8 repeat = 0) {
+    SDL_Event event{};
+    event.type = type;
+    event.key.keysym.scancode = scancode;
+    event.key.repeat = repeat;
+    SDL_PushEvent(&event);
+}
+
+TEST(SdlPlatform, WindowPresentAndDesktop) {
+    auto platform = makeDummyPlatform();
+    if (!platform) GTEST_SKIP() << "SDL video unavailable";
+    EXPECT_GE(platform->desktopCount(), 1);
+    EXPECT_GT(platform->desktop(0).width, 0);
+    EXPECT_EQ(platform->desktop(99).width, 0);
+
+    EXPECT_FALSE(platform->windowOpen());
+    EXPECT_FALSE(platform->openWindow({0, 0, 0, 48, "empty", media::WindowStyle::Captioned}));
+    ASSERT_TRUE(platform->openWindow(smallWindow()));
+    EXPECT_TRUE(platform->windowOpen());
+    EXPECT_TRUE(platform->isForeground());
+
+    media::Framebuffer frame{32, 24, std::vector<media::Argb>(32 * 24, 0xFF204060u)};
+    platform->present(frame);
+    frame = {128, 96, std::vector<media::Argb>(128 * 96, 0xFFFFFFFFu)};
+    platform->present(frame);         // a new size: the texture is made again
+    platform->present({16, 16, {}});  // too few pixels: ignored
+    platform->moveWindow(5, 5, 80, 60);
+
+    ASSERT_TRUE(platform->openWindow({0, 0, 100, 50, "again", media::WindowStyle::Borderless}));
+    platform->present(frame);
+    platform->shutdown();
+    EXPECT_FALSE(platform->windowOpen());
+    platform->shutdown();  // twice is harmless
+    EXPECT_EQ(platform->desktopCount(), 0);
+}
+
+TEST(SdlPlatform, TranslatesInputEvents) {
+    auto platform = makeDummyPlatform();
+    if (!platform) GTEST_SKIP() << "SDL video unavailable";
+    ASSERT_TRUE(platform->openWindow(smallWindow()));
+    // Frames twice the window's size: positions are reported in frame pixels.
+    platform->present({128, 96, std::vector<media::Argb>(128 * 96, 0)});
+    drain(*platform);
+
+    pushKey(SDL_KEYDOWN, SDL_SCANCODE_LEFT);
+    pushKey(SDL_KEYDOWN, SDL_SCANCODE_LEFT, 1);  // auto-repeat: no new event
+    pushKey(SDL_KEYUP, SDL_SCANCODE_LEFT);
+    pushKey(SDL_KEYDOWN, SDL_SCANCODE_UNKNOWN);  // no scan code: dropped
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.x = 10;
+    event.motion.y = 20;
+    event.motion.xrel = 3;
+    event.motion.yrel = -2;
+    SDL_PushEvent(&event);
+    event = {};
+    event.type = SDL_MOUSEBUTTONDOWN;
+    event.button.button = SDL_BUTTON_RIGHT;
+    SDL_PushEvent(&event);
+    event.type = SDL_MOUSEBUTTONUP;
+    event.button.button = SDL_BUTTON_MIDDLE;
+    SDL_PushEvent(&event);
+    event = {};
+    event.type = SDL_MOUSEWHEEL;
+    event.wheel.y = 2;
+    event.wheel.direction = SDL_MOUSEWHEEL_FLIPPED;
+    SDL_PushEvent(&event);
+    event = {};
+    event.type = SDL_QUIT;
+    SDL_PushEvent(&event);
+
+    const std::vector<InputEvent> expected{
+        {InputEventType::KeyDown, 0xCB, 0, 0}, {InputEventType::KeyUp, 0xCB, 0, 0},
+        {InputEventType::MouseMove, 0, 3, -2}, {InputEventType::MouseAt, 0, 20, 40},
+        {InputEventType::MouseDown, 2, 0, 0},  {InputEventType::MouseUp, 3, 0, 0},
+        {InputEventType::Wheel, 0, -2, 0},     {InputEventType::Quit, 0, 0, 0},
+    };
+    EXPECT_EQ(drain(*platform), expected);
+    EXPECT_TRUE(drain(*platform).empty());
+}
+
+TEST(SdlPlatform, ClockAndLocalTime) {
+    auto platform = makeDummyPlatform();
+    if (!platform) GTEST_SKIP() << "SDL video unavailable";
+    const std::uint32_t before = platform->milliseconds();
+    platform->sleep(20);
+    EXPECT_GE(platform->milliseconds() - before, 20u);
+    const media::LocalTime now = platform->localTime();
+    EXPECT_GE(now.year, 2020);
+    EXPECT_TRUE(now.month >= 1 && now.month <= 12);
+    EXPECT_TRUE(now.day >= 1 && now.day <= 31);
+    EXPECT_TRUE(now.hour >= 0 && now.hour <= 23);
+}
+
+TEST(SdlPlatform, MessageBoxWithoutWindowSystemGoesToStderr) {
+    if (std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr) {
+        GTEST_SKIP() << "a real message box would wait for a click";
+    }
+    auto platform = makeDummyPlatform();
+    if (!platform) GTEST_SKIP() << "SDL video unavailable";
+    testing::internal::CaptureStderr();
+    const int chosen = platform->messageBox("Caption", "Something failed", {"OK", "Cancel"});
+    const std::string printed = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(chosen, 0);
+    EXPECT_NE(printed.find("Caption: Something failed"), std::string::npos) << printed;
+}
+
+TEST(SdlPlatform, VoicesPlayOnTheMixerOrStaySilent) {
+    auto platform = makeDummyPlatform();
+    if (!platform) GTEST_SKIP() << "SDL video unavailable";
+    media::PcmSound sound;
+    sound.channels = 1;
+    sound.sampleRate = 22050;
+    sound.samples.assign(4410, 1000);
+
+    // Before the device is open a voice is silent but valid.
+    const media::VoiceId silent = platform->createVoice(sound);
+    EXPECT_NE(silent, 0u);
+    platform->playVoice(silent, false);
+
+    if (!platform->openAudio()) GTEST_SKIP() << "no dummy audio driver";
+    EXPECT_TRUE(platform->openAudio());  // already open
+    const media::VoiceId voice = platform->createVoice(sound);
+    ASSERT_NE(voice, 0u);
+    EXPECT_NE(voice, silent);
+    platform->setVoiceVolume(voice, 50);
+    platform->playVoice(voice, true);
+    platform->playVoice(voice, false);  // restarts
+    platform->stopVoice(voice);
+    platform->setVoiceVolume(voice, 250);  // clamped
+
+    sound.channels = 2;
+    sound.sampleRate = 48000;
+    sound.samples.assign(9601, 0);  // an odd sample: the last half frame is dropped
+    const media::VoiceId stereo = platform->createVoice(sound);
+    EXPECT_NE(stereo, 0u);
+    platform->playVoice(stereo, false);
+    sound.samples.clear();
+    EXPECT_NE(platform->createVoice(sound), 0u);  // empty: valid and silent
+    sound.channels = 0;
+    EXPECT_EQ(platform->createVoice(sound), 0u);
+    sound.channels = 9;
+    EXPECT_EQ(platform->createVoice(sound), 0u);
+
+    platform->destroyVoice(voice);
+    platform->destroyVoice(voice);
+    platform->playVoice(voice, false);  // gone: nothing happens
+    platform->destroyVoice(123456);
+    platform->closeAudio();
+    platform->playVoice(stereo, true);  // silent after the device closed
+    platform->shutdown();
+}
+
+TEST(SdlJoystick, AxesHaveADeadZoneOfAThird) {
+    EXPECT_EQ(media::joystickDirection(0), 0);
+    EXPECT_EQ(media::joystickDirection(10922), 0);
+    EXPECT_EQ(media::joystickDirection(-10922), 0);
+    EXPECT_EQ(media::joystickDirection(10923), 1);
+    EXPECT_EQ(media::joystickDirection(32767), 1);
+    EXPECT_EQ(media::joystickDirection(-32768), -1);
+}
+
+}  // namespace
