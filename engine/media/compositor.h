@@ -60,7 +60,7 @@ class Compositor {
 
     // Largest accepted screen side and picture side, in pixels.
     static constexpr int kMaxScreenSide = 16384;
-    static constexpr int kMaxPictureSide = 32767;
+    static constexpr int kMaxPictureSide = 16384;
 
     // Screen. The framebuffer is cleared to opaque black; sides are limited to
     // 0..kMaxScreenSide.

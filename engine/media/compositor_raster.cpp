@@ -201,7 +201,7 @@ void fillTriangle(Framebuffer& frame, const Texture& texture, const std::array<V
 void drawScaled(Framebuffer& frame, const Texture& texture, double x, double y, double width,
                 double height, const Style& style, Scratch& scratch) {
     if (!usable(texture) || changesNothing(style) || !std::isfinite(x) || !std::isfinite(y) ||
-        !(width > 0.0) || !(height > 0.0)) {
+        !std::isfinite(width) || !std::isfinite(height) || !(width > 0.0) || !(height > 0.0)) {
         return;
     }
     int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
