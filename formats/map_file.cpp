@@ -10,11 +10,32 @@ namespace {
 
 constexpr int kRecordBodyLines = 7;
 
+// A float line. Lines that are a plain integer of up to nine digits (what every writer
+// writes) are converted directly: such an integer is exact in a double, and converting it
+// to float rounds exactly as the decimal conversion does, so the result is the same.
+float readFloat(std::string_view line) {
+    std::size_t i = 0;
+    const bool negative = !line.empty() && line[0] == '-';
+    if (negative || (!line.empty() && line[0] == '+')) i = 1;
+    const std::size_t digits = line.size() - i;
+    if (digits == 0 || digits > 9) return media::parseFloat(line);
+    std::int32_t value = 0;
+    for (; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c < '0' || c > '9') return media::parseFloat(line);
+        value = value * 10 + (c - '0');
+    }
+    const auto magnitude = static_cast<float>(value);
+    return negative ? -magnitude : magnitude;  // "-0" gives -0, as the conversion does
+}
+
 // Walks the records of a map text; onRecord receives the seven body lines of every "TILE"
 // record (name, tile index, X, Y, width, height, layer).
 template <class Map, class OnRecord>
 Map parseMapText(std::string_view bytes, OnRecord onRecord) {
     Map map;
+    // A typical record takes some 45 bytes; the estimate only saves regrowing the table.
+    map.tiles.reserve(bytes.size() / 48);
     LineCursor lines(bytes);
     map.viewOffsetX = media::parseInteger(lines.next());
     map.viewOffsetY = media::parseInteger(lines.next());
@@ -37,10 +58,10 @@ GameMapText parseGameMapText(std::string_view bytes) {
         TileRecord tile;
         tile.name.assign(body[0]);
         tile.tileIndex = media::parseInteger(body[1]);
-        tile.x = media::parseFloat(body[2]);
-        tile.y = media::parseFloat(body[3]);
-        tile.width = media::parseFloat(body[4]);
-        tile.height = media::parseFloat(body[5]);
+        tile.x = readFloat(body[2]);
+        tile.y = readFloat(body[3]);
+        tile.width = readFloat(body[4]);
+        tile.height = readFloat(body[5]);
         tile.layer = media::parseInteger(body[6]);
         return tile;
     });
