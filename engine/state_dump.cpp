@@ -209,7 +209,7 @@ std::string dumpEngineState(int turn) {
     writeList(json, "weaponList", s.weaponList, s.weaponLast);
     writeList(json, "mirrorList", s.mirrorList, static_cast<std::int64_t>(s.mirrorCount) - 1);
     json.endObject();
-    return json.text();
+    return json.text() + "\n";
 }
 
 }  // namespace engine

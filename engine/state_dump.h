@@ -1,6 +1,7 @@
 // The state dump: engineSettings, the configuration by key name, the core error texts,
 // the head-up status entries, the world objects and the object index lists, as one JSON
-// document. Headless runs write it (--dump) to compare runs byte for byte.
+// document ended by a line break. Headless runs write it (--dump) to compare runs byte for
+// byte.
 #pragma once
 
 #include <span>
