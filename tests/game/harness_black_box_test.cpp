@@ -1,0 +1,128 @@
+// The game program driven from outside: options, exit codes, and that headless runs with the
+// same seed and replay write byte-identical dumps and screenshots.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+
+namespace {
+
+using testing_support::readFile;
+using testing_support::runProgram;
+using testing_support::TempDir;
+using testing_support::writeFile;
+
+// A small desktop keeps the headless frames cheap.
+std::vector<std::string> headless(std::vector<std::string> more) {
+    std::vector<std::string> arguments = {"--headless", "--desktop", "320x240"};
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return arguments;
+}
+
+TEST(GameOptions, HelpListsEveryOptionAndVersionNamesTheProgram) {
+    TempDir dir;
+    const auto help = runProgram(RZ_GAME_EXE, {"--help"}, dir.path());
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* option :
+         {"--headless", "--desktop WxH", "--frames N", "--seed N", "--replay FILE", "--record FILE",
+          "--screenshot-at N:FILE", "--dump-at N:FILE", "--dump FILE", "--message-log FILE",
+          "--timing", "--help", "--version"}) {
+        EXPECT_NE(help.output.find(option), std::string::npos) << option;
+    }
+    const auto version = runProgram(RZ_GAME_EXE, {"--version"}, dir.path());
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.output.rfind("RERIZUVA2 ", 0), 0u) << version.output;
+
+    const auto unknown = runProgram(RZ_GAME_EXE, {"--fast"}, dir.path());
+    EXPECT_NE(unknown.exitCode, 0);
+    EXPECT_NE(unknown.output.find("--fast"), std::string::npos);
+}
+
+TEST(GameHarness, FramesEndTheRunNormallyWithTimingAndFinalDump) {
+    TempDir dir;
+    const auto result = runProgram(
+        RZ_GAME_EXE, headless({"--frames", "5", "--dump", "end.json", "--timing"}), dir.path());
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_NE(result.output.find("frames: 5"), std::string::npos) << result.output;
+    for (const char* phase : {"update ms per frame", "draw ms per frame", "turn ms per frame"}) {
+        EXPECT_NE(result.output.find(phase), std::string::npos) << phase;
+    }
+    EXPECT_NE(readFile(dir.file("end.json")).find("\"turn\": 5"), std::string::npos);
+}
+
+TEST(GameHarness, SameSeedAndReplayGiveIdenticalOutputs) {
+    TempDir dir;
+    writeFile(dir.file("input.replay"),
+              "# move the player and echo keys\n"
+              "joystick present\n"
+              "2 key down 0xCD\n"
+              "9 key up 0xCD\n"
+              "10 joy axis y 1\n"
+              "14 joy axis y 0\n"
+              "15 mouse at 40 30\n"
+              "16 focus 0\n"
+              "18 focus 1\n");
+    auto runOnce = [&dir](const std::string& tag, const std::string& seed) {
+        const auto result =
+            runProgram(RZ_GAME_EXE,
+                       headless({"--seed", seed, "--frames", "24", "--replay", "input.replay",
+                                 "--screenshot-at", "20:" + tag + ".png", "--dump-at",
+                                 "12:" + tag + "-12.json", "--dump", tag + ".json"}),
+                       dir.path());
+        EXPECT_EQ(result.exitCode, 0) << result.output;
+    };
+    runOnce("a", "77");
+    runOnce("b", "77");
+    runOnce("c", "78");
+    const std::string dumpA = readFile(dir.file("a.json"));
+    const std::string shotA = readFile(dir.file("a.png"));
+    ASSERT_FALSE(dumpA.empty());
+    ASSERT_FALSE(shotA.empty());
+    EXPECT_EQ(dumpA, readFile(dir.file("b.json")));
+    EXPECT_EQ(readFile(dir.file("a-12.json")), readFile(dir.file("b-12.json")));
+    EXPECT_EQ(shotA, readFile(dir.file("b.png")));
+    // Another seed is another run: the comparison above is not comparing constants.
+    EXPECT_NE(dumpA, readFile(dir.file("c.json")));
+    EXPECT_NE(shotA, readFile(dir.file("c.png")));
+}
+
+TEST(GameHarness, RecordedInputReplaysToTheSameState) {
+    TempDir dir;
+    writeFile(dir.file("input.replay"), "3 key down 0xCB\n8 key up 0xCB\n8 key down 0xD0\n");
+    const auto first = runProgram(RZ_GAME_EXE,
+                                  headless({"--frames", "12", "--replay", "input.replay",
+                                            "--record", "recorded.replay", "--dump", "first.json"}),
+                                  dir.path());
+    ASSERT_EQ(first.exitCode, 0) << first.output;
+    const auto second = runProgram(
+        RZ_GAME_EXE,
+        headless({"--frames", "12", "--replay", "recorded.replay", "--dump", "second.json"}),
+        dir.path());
+    ASSERT_EQ(second.exitCode, 0) << second.output;
+    EXPECT_EQ(readFile(dir.file("first.json")), readFile(dir.file("second.json")));
+    EXPECT_NE(readFile(dir.file("recorded.replay")).find("8 key down 0xD0"), std::string::npos);
+    // Without the input the player stays put: the replay is what made the state.
+    const auto still =
+        runProgram(RZ_GAME_EXE, headless({"--frames", "12", "--dump", "still.json"}), dir.path());
+    ASSERT_EQ(still.exitCode, 0);
+    EXPECT_NE(readFile(dir.file("first.json")), readFile(dir.file("still.json")));
+}
+
+TEST(GameHarness, BadReplayIsRejectedWithItsLine) {
+    TempDir dir;
+    writeFile(dir.file("bad.replay"), "1 key down 0x1D\n# fine so far\n2 key down 300\n");
+    const auto result = runProgram(
+        RZ_GAME_EXE, headless({"--frames", "3", "--replay", "bad.replay", "--dump", "d.json"}),
+        dir.path());
+    EXPECT_NE(result.exitCode, 0);
+    EXPECT_NE(result.output.find("line 3"), std::string::npos) << result.output;
+    EXPECT_TRUE(readFile(dir.file("d.json")).empty());
+
+    const auto missing = runProgram(RZ_GAME_EXE, headless({"--replay", "none.replay"}), dir.path());
+    EXPECT_NE(missing.exitCode, 0);
+    EXPECT_NE(missing.output.find("none.replay"), std::string::npos);
+}
+
+}  // namespace

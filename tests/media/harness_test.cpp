@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/media/headless/harness.h"
+#include "engine/media/headless/headless_platform.h"
+#include "engine/media/pictures.h"
+#include "engine/media/services.h"
+#include "support/test_support.h"
+
+namespace media {
+namespace {
+
+ParsedOptions parse(std::vector<std::string> arguments) {
+    return parseHarnessOptions(arguments);
+}
+
+TEST(HarnessOptions, EveryOptionInBothForms) {
+    const ParsedOptions parsed =
+        parse({"--headless", "--desktop", "800x600", "--frames=12", "--seed",
+               "18446744073709551615", "--replay", "in.replay", "--record=out.replay",
+               "--screenshot-at", "3:a.png", "--screenshot-at=0:b.png", "--dump-at", "7:c.json",
+               "--dump", "d.json", "--message-log", "m.log", "--timing"});
+    ASSERT_EQ(parsed.outcome, OptionsOutcome::Run) << parsed.error;
+    const HarnessOptions& o = parsed.options;
+    EXPECT_TRUE(o.headless);
+    EXPECT_EQ(o.desktopWidth, 800);
+    EXPECT_EQ(o.desktopHeight, 600);
+    EXPECT_EQ(o.frames, 12);
+    EXPECT_EQ(o.seed, 18446744073709551615ULL);
+    EXPECT_EQ(o.replayPath, "in.replay");
+    EXPECT_EQ(o.recordPath, "out.replay");
+    EXPECT_EQ(o.screenshots, (std::vector<TurnFile>{{3, "a.png"}, {0, "b.png"}}));
+    EXPECT_EQ(o.dumpsAt, (std::vector<TurnFile>{{7, "c.json"}}));
+    EXPECT_EQ(o.dumpPath, "d.json");
+    EXPECT_EQ(o.messageLogPath, "m.log");
+    EXPECT_TRUE(o.timing);
+
+    const ParsedOptions defaults = parse({});
+    EXPECT_EQ(defaults.outcome, OptionsOutcome::Run);
+    EXPECT_FALSE(defaults.options.headless);
+    EXPECT_EQ(defaults.options.desktopWidth, 1920);
+    EXPECT_EQ(defaults.options.desktopHeight, 1080);
+    EXPECT_FALSE(defaults.options.frames);
+    EXPECT_EQ(parse({"--version"}).outcome, OptionsOutcome::Version);
+    EXPECT_EQ(parse({"--version", "--help"}).outcome, OptionsOutcome::Help);
+}
+
+TEST(HarnessOptions, BadArgumentsAreRejected) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"--unknown"},
+        {"headless"},
+        {"--frames"},
+        {"--frames", "-1"},
+        {"--frames", "1e3"},
+        {"--frames", "99999999999"},
+        {"--desktop", "800"},
+        {"--desktop", "0x600"},
+        {"--desktop", "800x"},
+        {"--desktop", "axb"},
+        {"--seed", "-3"},
+        {"--seed", ""},
+        {"--screenshot-at", "a.png"},
+        {"--screenshot-at", "3:"},
+        {"--dump-at", "x:a.json"},
+        {"--dump", ""},
+        {"--headless=1"},
+    };
+    for (const auto& arguments : bad) {
+        const ParsedOptions parsed = parse(arguments);
+        EXPECT_EQ(parsed.outcome, OptionsOutcome::Error) << arguments[0];
+        EXPECT_FALSE(parsed.error.empty());
+    }
+}
+
+TEST(HarnessTiming, MedianPercentileMaximum) {
+    const TimingSummary empty = summarizeTimes({});
+    EXPECT_EQ(empty.max, 0.0);
+    const TimingSummary odd = summarizeTimes({5, 1, 3});
+    EXPECT_EQ(odd.median, 3.0);
+    EXPECT_EQ(odd.p99, 5.0);
+    EXPECT_EQ(odd.max, 5.0);
+    std::vector<double> hundred;
+    for (int i = 1; i <= 100; ++i)
+        hundred.push_back(i);
+    const TimingSummary s = summarizeTimes(hundred);
+    EXPECT_EQ(s.median, 50.5);
+    EXPECT_EQ(s.p99, 99.0);
+    EXPECT_EQ(s.max, 100.0);
+}
+
+class HarnessRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        auto platform = std::make_unique<HeadlessPlatform>(64, 48);
+        headless = platform.get();
+        initServices(std::move(platform), 3);
+        window = openWindow(0, 0, 33, 25, "t", WindowStyle::Captioned);
+        ASSERT_NE(openScreen(window, 0, 0, 32, 24), 0);
+    }
+    void TearDown() override { shutdownServices(); }
+
+    // Runs turns like the main loop: begin, poll, draw a colour per turn, flip.
+    int run(Harness& harness) {
+        int turns = 0;
+        for (int turn = 1; turn < 1000 && harness.beginTurn(turn); ++turn) {
+            pollEvents();
+            clearScreen(turn * 10, 0, 0);
+            flip();
+            harness.afterFlip(turn);
+            turns = turn;
+        }
+        harness.endOfProgram();
+        return turns;
+    }
+
+    HeadlessPlatform* headless = nullptr;
+    WindowHandle window = 0;
+    testing_support::TempDir dir;
+};
+
+TEST_F(HarnessRun, FramesScreenshotsAndDumps) {
+    HarnessOptions options;
+    options.headless = true;
+    options.frames = 4;
+    options.screenshots = {{2, dir.file("shot2.png")}, {9, dir.file("never.png")}};
+    options.dumpsAt = {{3, dir.file("dump3.json")}};
+    options.dumpPath = dir.file("final.json");
+    Harness harness;
+    std::string error;
+    ASSERT_TRUE(harness.start(options, error)) << error;
+    std::vector<int> dumpedTurns;
+    harness.setDumpWriter([&dumpedTurns](int turn) {
+        dumpedTurns.push_back(turn);
+        return "{\"turn\": " + std::to_string(turn) + "}\n";
+    });
+    EXPECT_EQ(run(harness), 4);
+    EXPECT_EQ(harness.turn(), 4);
+    EXPECT_EQ(dumpedTurns, (std::vector<int>{3, 4}));
+    EXPECT_EQ(testing_support::readFile(dir.file("dump3.json")), "{\"turn\": 3}\n");
+    EXPECT_EQ(testing_support::readFile(dir.file("final.json")), "{\"turn\": 4}\n");
+
+    // The screenshot is the frame presented in turn 2: red 20 everywhere.
+    const auto shot = decodePng(testing_support::readFile(dir.file("shot2.png")));
+    ASSERT_TRUE(shot);
+    EXPECT_EQ(shot->width, 32);
+    EXPECT_EQ(shot->height, 24);
+    EXPECT_EQ(shot->at(5, 5), makeArgb(255, 20, 0, 0));
+    EXPECT_TRUE(testing_support::readFile(dir.file("never.png")).empty());
+
+    harness.endOfProgram();  // a second program end writes nothing more
+    EXPECT_EQ(dumpedTurns.size(), 2u);
+    EXPECT_FALSE(harness.beginTurn(5));
+}
+
+TEST_F(HarnessRun, ScreenshotOfATurnWithoutFlip) {
+    HarnessOptions options;
+    options.screenshots = {{2, dir.file("still.png")}};
+    options.frames = 3;
+    Harness harness;
+    std::string error;
+    ASSERT_TRUE(harness.start(options, error));
+    ASSERT_TRUE(harness.beginTurn(1));
+    clearScreen(0, 0, 200);
+    flip();
+    harness.afterFlip(1);
+    ASSERT_TRUE(harness.beginTurn(2));  // a background turn: no flip
+    ASSERT_TRUE(harness.beginTurn(3));
+    harness.endOfProgram();
+    const auto shot = decodePng(testing_support::readFile(dir.file("still.png")));
+    ASSERT_TRUE(shot);
+    EXPECT_EQ(shot->at(0, 0), makeArgb(255, 0, 0, 200));
+}
+
+TEST_F(HarnessRun, MinimalDumpMessageLogAndRecording) {
+    HarnessOptions options;
+    options.headless = true;
+    options.seed = 9;
+    options.frames = 2;
+    options.dumpPath = dir.file("minimal.json");
+    options.messageLogPath = dir.file("messages.log");
+    options.recordPath = dir.file("session.replay");
+    testing_support::writeFile(options.messageLogPath, "{\"earlier\": 1}\n");
+    Harness harness;
+    std::string error;
+    ASSERT_TRUE(harness.start(options, error)) << error;
+    ASSERT_TRUE(harness.beginTurn(1));
+    messageBox("RERIZUVA ENGINE CORE ERROR:", "caf\xE9 \"x\"\n");
+    harness.endOfProgram();
+
+    const std::string dump = testing_support::readFile(options.dumpPath);
+    for (const char* field :
+         {"\"turn\": 1", "\"engine\"", "\"settings\"", "\"seed\": 9", "\"coreErrorTexts\"",
+          "\"playerStatus\"", "\"objects\"", "\"drawList\"", "\"collisionList\"", "\"weaponList\"",
+          "\"mirrorList\""}) {
+        EXPECT_NE(dump.find(field), std::string::npos) << field;
+    }
+    EXPECT_EQ(testing_support::readFile(options.messageLogPath),
+              "{\"earlier\": 1}\n"
+              "{\"caption\":\"RERIZUVA ENGINE CORE ERROR:\",\"text\":\"caf\xC3\xA9 \\\"x\\\"\\n\","
+              "\"buttons\":[\"OK\"]}\n");
+    // After the program end the observers are gone.
+    messageBox("late", "not logged");
+    EXPECT_EQ(testing_support::readFile(options.messageLogPath).find("late"), std::string::npos);
+}
+
+TEST_F(HarnessRun, RecordingReplaysTheSameEvents) {
+    // A first run replays input and records it; the record must hold the same events by turn.
+    Replay input;
+    std::string error;
+    ASSERT_TRUE(
+        parseReplay("joystick present\n1 key down 0x1D\n2 mouse move 3 -4\n2 key up 0x1D\n"
+                    "4 focus 0\n",
+                    input, error));
+    shutdownServices();
+    auto platform = std::make_unique<HeadlessPlatform>(64, 48, input);
+    HeadlessPlatform* replaying = platform.get();
+    initServices(std::move(platform), 3);
+    window = openWindow(0, 0, 33, 25, "t", WindowStyle::Captioned);
+    ASSERT_NE(openScreen(window, 0, 0, 32, 24), 0);
+
+    HarnessOptions options;
+    options.frames = 5;
+    options.recordPath = dir.file("again.replay");
+    Harness harness;
+    harness.setTurnListener([replaying](int turn) { replaying->setTurn(turn); });
+    ASSERT_TRUE(harness.start(options, error)) << error;
+    EXPECT_EQ(run(harness), 5);
+
+    Replay recorded;
+    ASSERT_TRUE(loadReplay(options.recordPath, recorded, error)) << error;
+    EXPECT_TRUE(recorded.joystickPresent);
+    EXPECT_EQ(recorded.events, input.events);
+}
+
+TEST_F(HarnessRun, UnwritableRecordFails) {
+    HarnessOptions options;
+    options.recordPath = dir.file("no/such/dir/x.replay");
+    Harness harness;
+    std::string error;
+    EXPECT_FALSE(harness.start(options, error));
+    EXPECT_NE(error.find("x.replay"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace media
