@@ -39,12 +39,6 @@ std::string warningBlock(const std::string& situation) {
                       ""});
 }
 
-TEST_F(ReportsTest, DateStampPadsEveryField) {
-    EXPECT_EQ(engine::dateStamp(media::LocalTime{987, 1, 2, 0, 3, 4}), "0987,01,02  TIME:00:03:04");
-    EXPECT_EQ(engine::dateStamp(media::LocalTime{2024, 12, 31, 23, 59, 58}),
-              "2024,12,31  TIME:23:59:58");
-}
-
 TEST_F(ReportsTest, WarningsAppendBlocksOnlyWithDebugLogOne) {
     const std::string path = dir.file("WARN.TXT");
     testing_support::writeFile(path, "earlier\r\n");
