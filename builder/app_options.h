@@ -1,0 +1,27 @@
+// The command line of DARA.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "builder/builder_host.h"
+
+namespace builder {
+
+struct DaraOptions {
+    bool headless = false;
+    bool help = false;
+    std::optional<DesktopSize> desktop;  // --desktop WxH
+    std::string script;
+    std::string messageLog;
+    std::string dump;
+    std::string error;  // "" when the command line was understood
+};
+
+inline constexpr DesktopSize kHeadlessDesktop{1920, 1080};
+
+DaraOptions parseDaraOptions(const std::vector<std::string>& arguments);
+std::string daraUsage();
+
+}  // namespace builder

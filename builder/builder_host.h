@@ -1,0 +1,71 @@
+// What the builder needs of the window system: its three windows, message boxes, questions,
+// the folder browser, a wait and the local time. The Qt shell implements it (with windows
+// on screen, or headless with scripted answers); tests use a fake.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/media/compositor.h"
+#include "engine/media/platform.h"
+
+namespace builder {
+
+enum class WindowId : std::uint8_t { Main, Tiles, Dna };
+
+struct WindowInfo {
+    bool exists = false;
+    std::string title;
+    int x = 0, y = 0, width = 0, height = 0;
+    bool visible = false;
+};
+
+// The outcome of opening the windows; each step stops the rest when it fails.
+struct WindowsOpened {
+    bool mainWindow = false;
+    bool spriteScreen = false;
+    bool tileWindow = false;
+    bool dnaWindow = false;
+};
+
+struct DesktopSize {
+    int width = 1;
+    int height = 1;
+};
+
+class BuilderHost {
+  public:
+    virtual ~BuilderHost() = default;
+
+    // Desktop 0.
+    virtual DesktopSize desktopSize() = 0;
+    // Opens the main window (borderless, desktop sized, at 0,0, with the sprite screen) and
+    // the two tool windows at the given places.
+    virtual WindowsOpened openWindows(const DesktopSize& desktop) = 0;
+    virtual void setWindowTitle(WindowId window, std::string_view title) = 0;
+    virtual WindowInfo windowInfo(WindowId window) = 0;
+    // Shows or hides the tile window and the DNA window together.
+    virtual void showToolWindows(bool visible) = 0;
+    virtual void activateWindow(WindowId window) = 0;
+    virtual void closeWindows() = 0;
+    // Draws the tile palette into the tile window again.
+    virtual void redrawTilePalette() {}
+    // Shows a finished frame of the sprite screen.
+    virtual void present(const media::Framebuffer& frame) = 0;
+
+    // A message box with one OK button.
+    virtual void messageBox(std::string_view caption, std::string_view text) = 0;
+    // A message box with Yes and No; true for Yes.
+    virtual bool question(std::string_view caption, std::string_view text) = 0;
+    // A folder browser; the chosen folder, or "" when it was cancelled.
+    virtual std::string browseFolder(std::string_view title, std::string_view startDirectory) = 0;
+
+    virtual void wait(int milliseconds) = 0;
+    // The local date and time, and the same moment as seconds since 1 January 1970 counted
+    // in local time (the crash backup's name).
+    virtual media::LocalTime localTime() = 0;
+    virtual std::int64_t localSeconds() = 0;
+};
+
+}  // namespace builder

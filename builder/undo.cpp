@@ -1,0 +1,44 @@
+#include "builder/undo.h"
+
+#include <algorithm>
+
+#include "builder/map_files.h"
+#include "builder/messages.h"
+
+namespace builder {
+
+std::string undoSnapshotPath(const BuilderState& state, int number) {
+    return state.logPath + "UNDO_" + std::to_string(number);
+}
+
+void recordPlacement(Builder& builder) {
+    BuilderState& state = builder.builderState;
+    state.undoPosition = state.undoCounter;
+    state.highestUndo = std::max(state.highestUndo, state.undoCounter);
+    state.undoCounter += 1;
+    if (!writeWorkMapFile(builder, undoSnapshotPath(state, state.undoPosition))) {
+        builderError(builder, kErrorUndoLog);
+    }
+}
+
+void undo(Builder& builder) {
+    BuilderState& state = builder.builderState;
+    state.undoPosition -= 1;
+    if (state.undoPosition >= 0) {
+        loadSnapshot(builder, undoSnapshotPath(state, state.undoPosition));
+    } else {
+        state.undoPosition = 0;
+    }
+}
+
+void redo(Builder& builder) {
+    BuilderState& state = builder.builderState;
+    state.undoPosition -= 1;
+    if (state.undoPosition >= 0) {
+        loadSnapshot(builder, undoSnapshotPath(state, state.undoPosition));
+    } else {
+        state.undoPosition = state.highestUndo;
+    }
+}
+
+}  // namespace builder

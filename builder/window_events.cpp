@@ -1,0 +1,102 @@
+#include "builder/window_events.h"
+
+#include <exception>
+
+#include "builder/editing.h"
+#include "builder/fatal_report.h"
+#include "builder/keyboard_actions.h"
+#include "builder/menu_commands.h"
+#include "builder/source_units.h"
+#include "builder/test_routines.h"
+#include "engine/media/fault_guard.h"
+
+namespace builder {
+
+namespace {
+constexpr BuilderUnit kBuilderUnit = BuilderUnit::BUILDEREVENTHANDLER;
+
+void applyToInput(Builder& builder, const WindowEvent& event) {
+    switch (event.kind) {
+        case EventKind::KeyDown:
+            builder.keyboard.setKey(event.key, true);
+            break;
+        case EventKind::KeyUp:
+            builder.keyboard.setKey(event.key, false);
+            break;
+        case EventKind::ButtonDown:
+            builder.mouse.setButton(event.button, true);
+            break;
+        case EventKind::ButtonUp:
+            builder.mouse.setButton(event.button, false);
+            break;
+        case EventKind::Wheel:
+            builder.mouse.addWheel(event.wheel);
+            break;
+        default:
+            break;
+    }
+    builder.mouse.moveTo(event.desktopX, event.desktopY);
+}
+
+// Tool windows move the build cursor only. The mouse is examined here too, so that a
+// movement is never taken twice in raster mode 2.
+void followPointer(Builder& builder, const WindowEvent& event) {
+    builder.mouse.examine();
+    moveBuildCursor(builder, event.x, event.y);
+}
+
+void handleTileWindowEvent(Builder& builder, const WindowEvent& event) {
+    BuilderState& state = builder.builderState;
+    builder.host.setWindowTitle(WindowId::Tiles, "Actual Map ID#: " + state.mapIdText);
+    switch (event.kind) {
+        case EventKind::Menu:
+            runMenuCommand(builder, event.command);
+            break;
+        case EventKind::Repaint:
+            builder.host.redrawTilePalette();
+            break;
+        case EventKind::Close:
+            state.windowsHidden = 1;
+            break;
+        default:
+            break;
+    }
+    followPointer(builder, event);
+}
+
+void dispatch(Builder& builder, const WindowEvent& event) {
+    if (event.kind == EventKind::Fault) {
+        raiseTestFault();
+    }
+    switch (event.window) {
+        case WindowId::Main:
+            handleMainWindowMouse(builder, event.x, event.y);
+            break;
+        case WindowId::Tiles:
+            handleTileWindowEvent(builder, event);
+            break;
+        case WindowId::Dna:
+            followPointer(builder, event);
+            break;
+    }
+}
+}  // namespace
+
+bool processWindowEvent(Builder& builder, const WindowEvent& event) {
+    try {
+        builder.host.showToolWindows(builder.builderState.windowsHidden == 0);
+        applyToInput(builder, event);
+        dispatch(builder, event);
+        examineKeyboard(builder);
+    } catch (const BuilderFault& fault) {
+        fatalError(builder, builderUnitName(fault.unit), fault.line, fault.what);
+    } catch (const media::EngineFault& fault) {
+        fatalError(builder, builderUnitName(kBuilderUnit), fault.position.line,
+                   media::faultKindText(fault.kind));
+    } catch (const std::exception& error) {
+        fatalError(builder, builderUnitName(kBuilderUnit), __LINE__, error.what());
+    }
+    return builder.builderState.quit == 0;
+}
+
+}  // namespace builder
