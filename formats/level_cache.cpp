@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "engine/media/files.h"
+#include "engine/media/text_values.h"
 #include "formats/map_directory.h"
+#include "formats/text_lines.h"
 #include "formats/tile_paths.h"
 
 namespace formats {
@@ -31,6 +33,17 @@ bool saveLevelCache(std::string_view cacheDirectory, std::int32_t mapNumber,
         if (!media::replaceFileContents(layerFilePath(directory, layer), text)) return false;
     }
     return true;
+}
+
+bool writeContinueMap(std::string_view cacheDirectory, std::int32_t mapNumber) {
+    return media::replaceFileContents(joinPath(cacheDirectory, kTileCountFileName),
+                                      std::to_string(mapNumber));
+}
+
+std::optional<std::int32_t> readContinueMap(std::string_view cacheDirectory) {
+    const auto bytes = media::readWholeFile(joinPath(cacheDirectory, kTileCountFileName));
+    if (!bytes) return std::nullopt;
+    return media::parseInteger(LineCursor(*bytes).next());
 }
 
 }  // namespace formats

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,5 +32,12 @@ inline void applySavePoint(float& posX, float& posY, float savePointX, float sav
 // written; each file is replaced as a whole, so an old file is never left half written.
 bool saveLevelCache(std::string_view cacheDirectory, std::int32_t mapNumber,
                     std::span<const TileRecord> records);
+
+// The file "_" beside the cached maps: the number of the map the player last left through
+// an exit, as decimal text without a line end. Written anew by every exit (replaced as a
+// whole; false when that fails); read as the integer of its first line, nullopt when it
+// cannot be opened (the caller starts at map 0 then).
+bool writeContinueMap(std::string_view cacheDirectory, std::int32_t mapNumber);
+std::optional<std::int32_t> readContinueMap(std::string_view cacheDirectory);
 
 }  // namespace formats

@@ -233,6 +233,14 @@ TEST(LevelCache, SavePointsReplaceTheLivePosition) {
     EXPECT_EQ(y, 0.0f);
 }
 
+TEST(LevelCache, ContinueFileHoldsTheMapNumberWithoutALineEnd) {
+    TempDir cache;
+    EXPECT_EQ(formats::readContinueMap(cache.path()), std::nullopt);
+    ASSERT_TRUE(formats::writeContinueMap(cache.path() + "\\", 7));
+    EXPECT_EQ(readFile(cache.file("_")), "7");
+    EXPECT_EQ(formats::readContinueMap(cache.path()), 7);
+}
+
 TEST(LevelCache, FailureIsReportedToTheCaller) {
     TempDir dir;
     writeFile(dir.file("blocker"), "a file where the cache directory should be");

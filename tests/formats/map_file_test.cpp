@@ -2,8 +2,10 @@
 // rounding on write, and byte-stable round trips.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
+#include "engine/media/text_values.h"
 #include "formats/map_file.h"
 
 namespace {
@@ -92,6 +94,19 @@ TEST(MapFile, NonNumbersReadAsZeroAndIntegersWrap) {
     EXPECT_EQ(builder.tiles[0].width, 9);
     EXPECT_EQ(builder.tiles[0].height, 0);
     EXPECT_EQ(builder.tiles[0].layer, 0);
+}
+
+TEST(MapFile, GameFloatsMatchTheDecimalConversionForEveryLineShape) {
+    // Plain integer lines take a direct path; the result must equal the general one.
+    for (const std::string line :
+         {"0", "-0", "+7", "-123", "999999999", "-999999999", "1234567890", "16777217", "33554435",
+          "000000001", "12.6", " 5", "5 ", "-", "+", "", "1e3", ".5", "x"}) {
+        const auto game = parseGameMapText("0\n0\nTILE\nN\n0\n" + line + "\n");
+        ASSERT_EQ(game.tiles.size(), 1u);
+        const float expected = media::parseFloat(line);
+        EXPECT_EQ(game.tiles[0].x, expected) << line;
+        EXPECT_EQ(std::signbit(game.tiles[0].x), std::signbit(expected)) << line;
+    }
 }
 
 TEST(MapFile, WriterRoundsTiesToEvenAndEndsLinesWithCrLf) {
