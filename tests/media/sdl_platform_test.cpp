@@ -138,6 +138,7 @@ TEST(SdlPlatform, MessageBoxWithoutWindowSystemGoesToStderr) {
     }
     auto platform = makeDummyPlatform();
     if (!platform) GTEST_SKIP() << "SDL video unavailable";
+    ASSERT_TRUE(platform->openWindow(smallWindow()));
     testing::internal::CaptureStderr();
     const int chosen = platform->messageBox("Caption", "Something failed", {"OK", "Cancel"});
     const std::string printed = testing::internal::GetCapturedStderr();
