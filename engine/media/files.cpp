@@ -188,15 +188,14 @@ std::optional<std::string> readWholeFile(std::string_view configuredPath) {
     const int fd = ::open(path->c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     struct stat info;
-    if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    // Regular files only: a device such as /dev/zero would never end.
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         return std::nullopt;
     }
     std::string bytes;
-    if (S_ISREG(info.st_mode) && info.st_size > 0) {
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
-    }
-    // Read until the end rather than trusting the size: files may grow or be special.
+    if (info.st_size > 0) bytes.reserve(static_cast<std::size_t>(info.st_size));
+    // Read until the end rather than trusting the size: the file may be growing.
     char buffer[65536];
     bool ok = true;
     for (;;) {

@@ -168,6 +168,7 @@ TEST(WholeFiles, ReadAndReplace) {
     EXPECT_EQ(*media::readWholeFile(dir.path() + "\\map\\0"), bytes);
     EXPECT_FALSE(media::readWholeFile(dir.path() + "\\map\\1").has_value());
     EXPECT_FALSE(media::readWholeFile(dir.path() + "\\map").has_value());
+    EXPECT_FALSE(media::readWholeFile("/dev/zero").has_value());
     std::string withNul = dir.path() + "/Map/0";
     withNul.push_back('\0');
     withNul += ".png";

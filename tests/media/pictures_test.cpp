@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <png.h>
-#include <sys/stat.h>
 
 #include <cmath>
 #include <functional>
