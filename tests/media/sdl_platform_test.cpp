@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "engine/media/sdl/sdl_joystick.h"
+#include "engine/media/sdl/sdl_text.h"
 
 namespace {
 
@@ -190,6 +191,19 @@ TEST(SdlPlatform, VoicesPlayOnTheMixerOrStaySilent) {
     platform->closeAudio();
     platform->playVoice(stereo, true);  // silent after the device closed
     platform->shutdown();
+}
+
+TEST(SdlText, WindowsTextsBecomeUtf8) {
+    EXPECT_EQ(media::displayText("plain"), "plain");
+    EXPECT_EQ(media::displayText("Gr\xC3\xBC\xC3\x9F \xE2\x82\xAC"),
+              "Gr\xC3\xBC\xC3\x9F \xE2\x82\xAC");
+    EXPECT_EQ(media::displayText("Gr\xFC\xDF \x80"), "Gr\xC3\xBC\xC3\x9F \xE2\x82\xAC");
+    EXPECT_EQ(media::displayText("\x81"), "\xEF\xBF\xBD");
+    // Broken or overlong sequences are not UTF-8: every byte is read as Windows-1252.
+    EXPECT_EQ(media::displayText("\xC3"), "\xC3\x83");
+    EXPECT_EQ(media::displayText("\xC0\xAF"), "\xC3\x80\xC2\xAF");
+    EXPECT_EQ(media::displayText("\xED\xA0\x80"),
+              "\xC3\xAD\xC2\xA0\xE2\x82\xAC");  // a surrogate half
 }
 
 TEST(SdlJoystick, AxesHaveADeadZoneOfAThird) {

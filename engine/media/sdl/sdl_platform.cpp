@@ -11,6 +11,7 @@
 #include "engine/media/sdl/sdl_audio.h"
 #include "engine/media/sdl/sdl_joystick.h"
 #include "engine/media/sdl/sdl_scancodes.h"
+#include "engine/media/sdl/sdl_text.h"
 
 namespace media {
 namespace {
@@ -90,7 +91,8 @@ bool SdlPlatform::openWindow(const WindowRequest& request) {
     const int x = borderless ? static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(0)) : request.x;
     const int y = borderless ? static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(0)) : request.y;
     const Uint32 flags = borderless ? SDL_WINDOW_BORDERLESS : 0;
-    window_ = SDL_CreateWindow(request.title.c_str(), x, y, request.width, request.height, flags);
+    const std::string title = displayText(request.title);
+    window_ = SDL_CreateWindow(title.c_str(), x, y, request.width, request.height, flags);
     if (window_ == nullptr) return false;
 
     renderer_ =
@@ -277,10 +279,12 @@ LocalTime SdlPlatform::localTime() {
 
 int SdlPlatform::messageBox(std::string_view caption, std::string_view text,
                             const std::vector<std::string>& buttons) {
-    const std::vector<std::string> labels =
-        buttons.empty() ? std::vector<std::string>{"OK"} : buttons;
-    const std::string captionText(caption);
-    const std::string bodyText(text);
+    std::vector<std::string> labels;
+    for (const std::string& button : buttons)
+        labels.push_back(displayText(button));
+    if (labels.empty()) labels.emplace_back("OK");
+    const std::string captionText = displayText(caption);
+    const std::string bodyText = displayText(text);
     std::vector<SDL_MessageBoxButtonData> data;
     data.reserve(labels.size());
     for (std::size_t i = 0; i < labels.size(); ++i) {
