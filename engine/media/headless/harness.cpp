@@ -148,6 +148,7 @@ void Harness::endOfProgram() {
 }
 
 void Harness::phaseStarted(Phase phase) {
+    if (!options_.timing) return;
     phaseStart_[static_cast<int>(phase)] = Clock::now();
 }
 
