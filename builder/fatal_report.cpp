@@ -29,7 +29,6 @@ std::string fatalErrorBlock(const media::LocalTime& time, std::string_view sourc
     lines.line("WHAT: " + std::string(what));
     lines.line("-");
     lines.line("-");
-    lines.line("-");
     return lines.text();
 }
 

@@ -34,3 +34,97 @@ TEST(BuilderStartup, OpensThreeWindowsOnTheDesktop) {
 
 }  // namespace
 }  // namespace builder_tests
+
+namespace builder_tests {
+namespace {
+
+TEST(BuilderStartup, WithoutTheStartIniTheBuilderEndsWithTheStartupBox) {
+    WorkspaceSetup setup;
+    setup.withStartIni = false;
+    BuilderWorkspace workspace(setup);
+    const DaraRun run = workspace.run("mouse 10 10\n");
+    EXPECT_NE(run.exitCode, 0);
+    ASSERT_EQ(run.messages.size(), 1u) << run.output;
+    EXPECT_EQ(run.messages[0]["caption"].asString(), "DARA ERROR ");
+    EXPECT_EQ(run.messages[0]["text"].asString(),
+              workspace.path() + "\\\\_DATA\\ini.txt Result:   0   FAIL");
+    EXPECT_EQ(run.messages[0]["buttons"][0].asString(), "OK");
+    EXPECT_FALSE(run.dump["windows"]["main"]["exists"].boolean) << "no window was opened";
+}
+
+TEST(BuilderStartup, WindowModeOtherThanZeroEndsWithMessage100) {
+    WorkspaceSetup setup;
+    setup.windowMode = 1;
+    BuilderWorkspace workspace(setup);
+    const DaraRun run = workspace.run("mouse 10 10\n");
+    EXPECT_NE(run.exitCode, 0);
+    ASSERT_EQ(run.messages.size(), 1u) << run.output;
+    EXPECT_EQ(run.messages[0]["caption"].asString(), "MAP BUILDER ERROR:");
+    EXPECT_EQ(run.messages[0]["text"].asString(), "Can Not Open Main Window");
+    EXPECT_FALSE(run.dump["windows"]["main"]["exists"].boolean);
+    EXPECT_FALSE(run.dump["windows"]["tiles"]["exists"].boolean);
+    // The rest of start-up ran: the catalogue is there.
+    EXPECT_EQ(run.dump["tiles"].size(), 2u);
+}
+
+TEST(BuilderStartup, ApplicationPathsAreGluedToTheWorkingDirectory) {
+    WorkspaceSetup setup;
+    setup.gfxPathValue = "\\GFX\\";  // a leading separator doubles: still a valid path
+    BuilderWorkspace workspace(setup);
+    const DaraRun run = workspace.run("");
+    ASSERT_TRUE(run.dumpRead) << run.output;
+    const Json& state = run.dump["state"];
+    EXPECT_EQ(state["baseDirectory"].asString(), workspace.path() + "\\");
+    EXPECT_EQ(state["gfxPath"].asString(), workspace.path() + "\\\\GFX\\");
+    EXPECT_EQ(state["logPath"].asString(), workspace.path() + "\\LOG\\");
+    // DNA, APPINIFILE and DEFAULTINISCRIPT are used as given.
+    EXPECT_EQ(state["applicationIni"].asString(), "_DATA\\app.ini");
+    EXPECT_EQ(state["gfxCodec"].asString(), ".png");
+    EXPECT_EQ(run.dump["tiles"].size(), 2u);
+}
+
+TEST(BuilderStartup, KeysOnlyCountInTheFirstLineOfARecord) {
+    BuilderWorkspace workspace;
+    // Record 1 sets MAXTILES 7; record 2 carries MAXTILES in its lines 2 and 4 only; the
+    // same key twice: the later record wins (MATRIXRASTER 16).
+    testing_support::writeFile(
+        workspace.file("_DATA/default.ini"),
+        configRecord("MAXTILES", "7") + "JUNK\r\nMAXTILES\r\n99\r\nMAXTILES\r\n" +
+            configRecord("MATRIXRASTER", "8") + configRecord("MATRIXRASTER", "16") +
+            configRecord("APPINIFILE", "_DATA\\app.ini") + configRecord("B", "255") + "B\r\n");
+    const DaraRun run = workspace.run("");
+    ASSERT_TRUE(run.dumpRead) << run.output;
+    EXPECT_EQ(run.dump["state"]["maxElements"].asInt(), 7);
+    EXPECT_EQ(run.dump["state"]["matrixRaster"].asInt(), 16);
+    EXPECT_EQ(run.dump["state"]["transparentBlue"].asInt(), 0)
+        << "a record cut short by the end reads its value as empty";
+}
+
+TEST(BuilderStartup, ADefaultScriptWithoutAppIniShowsAnEmptyName) {
+    WorkspaceSetup setup;
+    setup.withAppIniFile = false;
+    BuilderWorkspace workspace(setup);
+    const DaraRun run = workspace.run("");
+    EXPECT_NE(run.exitCode, 0);
+    ASSERT_EQ(run.messages.size(), 1u) << run.output;
+    EXPECT_EQ(run.messages[0]["caption"].asString(), "DARA ERROR ");
+    EXPECT_EQ(run.messages[0]["text"].asString(), " Result:   0   FAIL");
+}
+
+TEST(BuilderStartup, CommandLine) {
+    BuilderWorkspace workspace;
+    const auto help = testing_support::runProgram(RZ_BUILDER_EXE, {"--help"}, workspace.path());
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.output.find("--message-log"), std::string::npos);
+    const auto wrong =
+        testing_support::runProgram(RZ_BUILDER_EXE, {"--desktop", "12by3"}, workspace.path());
+    EXPECT_EQ(wrong.exitCode, 2);
+    testing_support::writeFile(workspace.file("bad.script"), "mouse 1\n");
+    const auto badScript = testing_support::runProgram(
+        RZ_BUILDER_EXE, {"--headless", "--script", workspace.file("bad.script")}, workspace.path());
+    EXPECT_EQ(badScript.exitCode, 2);
+    EXPECT_NE(badScript.output.find("line 1"), std::string::npos) << badScript.output;
+}
+
+}  // namespace
+}  // namespace builder_tests

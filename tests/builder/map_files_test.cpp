@@ -1,0 +1,196 @@
+// The work map file, map folders, undo snapshots, the questions and the fatal error report.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <string>
+
+#include "builder_workspace.h"
+#include "formats/map_directory.h"
+#include "formats/map_file.h"
+
+namespace builder_tests {
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::readFile;
+using testing_support::writeFile;
+
+std::string click(int x, int y, const std::string& button = "left") {
+    return "mouse " + std::to_string(x) + " " + std::to_string(y) + "\npress " + button +
+           "\nrelease " + button + "\n";
+}
+
+const std::string kRasterOff = "key tap C\n";
+
+std::string tileRecord(const std::string& name, int x, int y, int layer) {
+    return "TILE\r\n" + name + "\r\n0\r\n" + std::to_string(x) + "\r\n" + std::to_string(y) +
+           "\r\n16\r\n16\r\n" + std::to_string(layer) + "\r\n";
+}
+
+std::string layerFile(const std::string& records) {
+    return "0\r\n0\r\n" + records + "ENGINETILEINFOEND\r\n";
+}
+
+TEST(BuilderMapFiles, RedrawMapWritesOnlyAliveElementsAndReloads) {
+    BuilderWorkspace workspace;
+    const DaraRun run = workspace.run(kRasterOff + click(10, 300) + click(100, 300) +
+                                      click(200, 300) + click(105, 305, "right") + "menu 115\n");
+    ASSERT_TRUE(run.dumpRead) << run.output;
+    EXPECT_EQ(run.dump["state"]["lastElement"].asInt(), 1);
+    EXPECT_EQ(aliveCount(run.dump), 2);
+    EXPECT_EQ(run.dump["elements"][1]["x"].asInt(), 200);
+    const auto file = formats::readBuilderMapFile(workspace.file("1"));
+    ASSERT_TRUE(file.has_value());
+    EXPECT_EQ(file->tiles.size(), 2u);
+    EXPECT_EQ(run.dump["windows"]["tiles"]["title"].asString(), "Actual Map ID#: ");
+}
+
+TEST(BuilderMapFiles, WorkMapHeaderThatIsNotANumberGivesScrollZero) {
+    BuilderWorkspace workspace;
+    writeFile(workspace.file("1"),
+              "left\r\nup\r\n" + tileRecord("B", 5, 6, 2) + "ENGINETILEINFOEND\r\n");
+    const DaraRun plain = workspace.run("");
+    ASSERT_TRUE(plain.dumpRead) << plain.output;
+    EXPECT_EQ(plain.dump["state"]["mapScrollX"].asInt(), 0);
+    EXPECT_EQ(plain.dump["state"]["mapScrollY"].asInt(), 0);
+    EXPECT_EQ(plain.dump["elements"][0]["name"].asString(), "B");
+    EXPECT_EQ(plain.dump["elements"][0]["tileIndex"].asInt(), 1);
+    EXPECT_EQ(plain.dump["state"]["maxUsedLayer"].asInt(), 2);
+
+    writeFile(workspace.file("1"),
+              "12\r\n-7\r\n" + tileRecord("NOSUCH", 5, 6, 0) + "ENGINETILEINFOEND\r\n");
+    const DaraRun numbers = workspace.run("");
+    EXPECT_EQ(numbers.dump["state"]["mapScrollX"].asInt(), 12);
+    EXPECT_EQ(numbers.dump["state"]["mapScrollY"].asInt(), -7);
+    EXPECT_EQ(numbers.dump["elements"][0]["name"].asString(), "B") << "unknown: the last type";
+}
+
+TEST(BuilderMapFiles, MapFolderLoadsLayersZeroTo128InOrder) {
+    BuilderWorkspace workspace;
+    const std::string folder = workspace.file("maps/7");
+    writeFile(folder + "/0", layerFile(tileRecord("A", 1, 0, 0)));
+    writeFile(folder + "/1", layerFile(tileRecord("B", 2, 0, 1) + tileRecord("A", 3, 0, 1)));
+    writeFile(folder + "/5", "4\r\n9\r\n" + tileRecord("A", 4, 0, 5) + "ENGINETILEINFOEND\r\n");
+    writeFile(folder + "/129", layerFile(tileRecord("A", 5, 0, 129)));
+    const DaraRun run = workspace.run("browse " + folder + "\nmenu 129\n");
+    ASSERT_TRUE(run.dumpRead) << run.output;
+    const Json& elements = run.dump["elements"];
+    ASSERT_EQ(elements.size(), 4u);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(elements[i]["x"].asInt(), i + 1);
+    EXPECT_EQ(elements[3]["layer"].asInt(), 5);
+    EXPECT_EQ(run.dump["state"]["maxUsedLayer"].asInt(), 5);
+    EXPECT_EQ(run.dump["state"]["mapScrollX"].asInt(), 4);
+    EXPECT_EQ(run.dump["state"]["mapIdText"].asString(), folder + "\\");
+
+    // A cancelled browser does nothing.
+    const DaraRun cancelled = workspace.run("browse cancel\nmenu 129\n");
+    EXPECT_EQ(cancelled.dump["state"]["lastElement"].asInt(), -1);
+    EXPECT_EQ(cancelled.dump["state"]["mapIdText"].asString(), "");
+}
+
+TEST(BuilderMapFiles, PlaceDeleteUndoAndSaveAMapFolderTheGameReads) {
+    BuilderWorkspace workspace;
+    const std::string folder = workspace.file("saved");
+    fs::create_directories(folder + "/_DATA/2DGFX");
+    const DaraRun run =
+        workspace.run(kRasterOff + click(10, 300) + "key tap PGUP\n" + click(40, 310) +
+                      click(80, 320) + "key tap U\n" + click(15, 305, "right") + "key tap PGDN\n" +
+                      click(15, 305, "right") + "browse " + folder + "\nmenu 128\n");
+    ASSERT_TRUE(run.dumpRead) << run.output;
+    EXPECT_TRUE(run.messages.empty()) << run.output;
+    // The undo brought back the map after the second placement: two elements.
+    EXPECT_EQ(run.dump["state"]["lastElement"].asInt(), 1);
+    EXPECT_EQ(aliveCount(run.dump), 1);
+
+    const formats::GameMap map = formats::readGameMap(folder);
+    ASSERT_EQ(map.tiles.size(), 1u);
+    EXPECT_EQ(map.tiles[0].name, "A");
+    EXPECT_EQ(map.tiles[0].x, 40.0f);
+    EXPECT_EQ(map.tiles[0].layer, 2);
+    EXPECT_EQ(formats::readTileCount(folder), 1);
+    EXPECT_TRUE(fs::exists(folder + "/0"));
+    EXPECT_TRUE(fs::exists(folder + "/_DATA/2DGFX/A.png"));
+    EXPECT_TRUE(fs::exists(folder + "/_DATA/2DGFX/A.dll"));
+}
+
+TEST(BuilderMapFiles, UndoStepsBackOnePlacementAndRedoWrapsToTheNewest) {
+    BuilderWorkspace workspace;
+    const DaraRun run =
+        workspace.run(kRasterOff + click(10, 300) + click(50, 300) + "key tap U\n" + "dump " +
+                      workspace.file("undo1.json") + "\n" + "key tap U\n" + "key tap R\n" +
+                      "dump " + workspace.file("redo1.json") + "\nkey tap R\n");
+    ASSERT_TRUE(run.dumpRead) << run.output;
+    const Json undo1 = parseJson(readFile(workspace.file("undo1.json")));
+    EXPECT_EQ(undo1["state"]["lastElement"].asInt(), 0) << "one element after one undo";
+    EXPECT_EQ(undo1["state"]["undoPosition"].asInt(), 0);
+    const Json redo1 = parseJson(readFile(workspace.file("redo1.json")));
+    EXPECT_EQ(redo1["state"]["undoPosition"].asInt(), 1) << "wrapped to the highest undo";
+    EXPECT_EQ(run.dump["state"]["undoPosition"].asInt(), 0);
+    EXPECT_EQ(run.dump["state"]["lastElement"].asInt(), 0);
+    EXPECT_TRUE(fs::exists(workspace.file("LOG/UNDO_0")));
+    EXPECT_TRUE(fs::exists(workspace.file("LOG/UNDO_1")));
+}
+
+TEST(BuilderMapFiles, QuitAndNewMapAskFirst) {
+    BuilderWorkspace workspace;
+    const DaraRun run =
+        workspace.run(kRasterOff + click(10, 300) + "answer no\nmenu 117\n" +
+                      "answer no\nmenu 106\ndump " + workspace.file("still.json") +
+                      "\nanswer yes\nmenu 117\nanswer yes\nmenu 106\n" + click(50, 300));
+    EXPECT_EQ(run.exitCode, 0);
+    ASSERT_TRUE(run.dumpRead) << run.output;
+    const Json still = parseJson(readFile(workspace.file("still.json")));
+    EXPECT_EQ(still["state"]["quit"].asInt(), 0);
+    EXPECT_EQ(still["state"]["lastElement"].asInt(), 0);
+    EXPECT_EQ(run.dump["state"]["quit"].asInt(), 1);
+    EXPECT_EQ(run.dump["state"]["lastElement"].asInt(), -1) << "new map; nothing after quit";
+    ASSERT_EQ(run.messages.size(), 4u);
+    EXPECT_EQ(run.messages[0]["caption"].asString(), "MAP BUILDER ERROR:");
+    EXPECT_EQ(run.messages[0]["text"].asString(), "START NEW MAP ?");
+    EXPECT_EQ(run.messages[1]["caption"].asString(), "MAP BUILDER: Quit?");
+    EXPECT_EQ(run.messages[1]["text"].asString(),
+              "Do you really want to quit\nMAP Builder?\nNot saved MAPs will be lost");
+    EXPECT_EQ(run.messages[1]["buttons"].size(), 2u);
+    EXPECT_EQ(run.messages[3]["answer"].asString(), "Yes");
+}
+
+TEST(BuilderMapFiles, AFaultWritesTheReportAndALoadableBackup) {
+    BuilderWorkspace workspace;
+    ASSERT_FALSE(fs::exists(workspace.file("USER"))) << "the USER folder is made when missing";
+    const std::string script =
+        kRasterOff + click(10, 300) + click(60, 300) + "fault\n" + click(90, 300);
+    const DaraRun first = workspace.run(script);
+    const DaraRun second = workspace.run(script);
+    EXPECT_EQ(first.exitCode, 3);
+    ASSERT_EQ(second.messages.size(), 1u) << second.output;
+    EXPECT_EQ(second.messages[0]["caption"].asString(), "RIVORERAR FATAL ERROR:");
+    const std::string text = second.messages[0]["text"].asString();
+    std::smatch match;
+    ASSERT_TRUE(std::regex_search(
+        text, match,
+        std::regex("^Description is stored in: _ERR!!!!\\.txt\\nBackup off your work is "
+                   "stored:USER\\\\_LAZARUS([0-9]+)\\nTo Restore your work load the _LAZARUS "
+                   "With the  MAP EDITOR$")))
+        << text;
+    const std::string backup = workspace.file("USER/_LAZARUS" + match[1].str());
+    const auto map = formats::readBuilderMapFile(backup);
+    ASSERT_TRUE(map.has_value()) << backup;
+    ASSERT_EQ(map->tiles.size(), 2u);
+    EXPECT_EQ(map->tiles[1].x, 60);
+
+    const std::string log = readFile(workspace.file("USER/ERR!!!!.txt"));
+    const std::regex block(
+        "ROZO ERROR INFO: DATE: [0-9]{4},[0-9]{2},[0-9]{2}   [0-9]{2}:[0-9]{2}:[0-9]{2}\r\n"
+        "ERROR: Include: BUILDERTESTROUTINES\r\nLINE: [0-9]+\r\nWHAT: [^\r\n]+\r\n-\r\n-\r\n");
+    const auto blocks =
+        std::distance(std::sregex_iterator(log.begin(), log.end(), block), std::sregex_iterator());
+    EXPECT_EQ(blocks, 2) << log;
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 12) << log;
+    // The builder ended at the fault: nothing after it ran.
+    EXPECT_EQ(second.dump["state"]["lastElement"].asInt(), 1);
+}
+
+}  // namespace
+}  // namespace builder_tests
