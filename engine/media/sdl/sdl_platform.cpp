@@ -102,15 +102,16 @@ bool SdlPlatform::openWindow(const WindowRequest& request) {
         closeWindow();
         return false;
     }
+    // The software renderer reports vsync but shows frames as fast as they come.
     SDL_RendererInfo info{};
-    vsync_ =
-        SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
-
+    const bool waitsForDisplay = SDL_GetRendererInfo(renderer_, &info) == 0 &&
+                                 (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0 &&
+                                 (info.flags & SDL_RENDERER_SOFTWARE) == 0;
     const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
     const int refresh = desktop(display).refreshRate;
-    framePeriod_ = SDL_GetPerformanceFrequency() /
-                   static_cast<std::uint64_t>(refresh > 0 ? refresh : kFallbackRefreshRate);
-    nextFrameAt_ = 0;
+    pacer_.reset(SDL_GetPerformanceFrequency() /
+                     static_cast<std::uint64_t>(refresh > 0 ? refresh : kFallbackRefreshRate),
+                 waitsForDisplay);
     // The keyboard is read as keys, never as text: no input method windows.
     SDL_StopTextInput();
     return true;
@@ -161,23 +162,18 @@ void SdlPlatform::present(const Framebuffer& frame) {
     SDL_UpdateTexture(texture_, nullptr, frame.pixels.data(),
                       frame.width * static_cast<int>(sizeof(frame.pixels[0])));
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);  // stretched to the client area
-    if (!vsync_) paceWithoutVsync();
-    SDL_RenderPresent(renderer_);
-}
-
-// Without a renderer that waits for the display, frames are spaced by the refresh rate
-// anyway: the game advances one step per frame, so its speed depends on it.
-void SdlPlatform::paceWithoutVsync() {
-    const std::uint64_t frequency = SDL_GetPerformanceFrequency();
-    std::uint64_t now = SDL_GetPerformanceCounter();
-    if (nextFrameAt_ == 0 || now > nextFrameAt_ + framePeriod_) nextFrameAt_ = now;
-    if (now < nextFrameAt_) {
-        const std::uint64_t waitMs = (nextFrameAt_ - now) * 1000 / frequency;
-        if (waitMs > 0) SDL_Delay(static_cast<Uint32>(waitMs));
-        while (SDL_GetPerformanceCounter() < nextFrameAt_) {
+    const std::uint64_t now = SDL_GetPerformanceCounter();
+    const std::uint64_t wait = pacer_.waitBefore(now);
+    if (wait > 0) {
+        // Sleep the whole milliseconds, then wait out the rest of the refresh exactly.
+        const std::uint64_t due = now + wait;
+        const std::uint64_t wholeMs = wait * 1000 / SDL_GetPerformanceFrequency();
+        if (wholeMs > 0) SDL_Delay(static_cast<Uint32>(wholeMs));
+        while (SDL_GetPerformanceCounter() < due) {
         }
     }
-    nextFrameAt_ += framePeriod_;
+    SDL_RenderPresent(renderer_);
+    pacer_.presented(SDL_GetPerformanceCounter());
 }
 
 void SdlPlatform::mouseToScreen(int windowX, int windowY, int& x, int& y) const {

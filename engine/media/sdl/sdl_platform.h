@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "engine/media/platform.h"
+#include "engine/media/sdl/frame_pacer.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -58,7 +59,6 @@ class SdlPlatform final : public Platform {
     SdlPlatform();
     void closeWindow();
     bool ensureTexture(int width, int height);
-    void paceWithoutVsync();
     void mouseToScreen(int windowX, int windowY, int& x, int& y) const;
 
     bool running_ = false;  // SDL started and not yet shut down
@@ -67,10 +67,8 @@ class SdlPlatform final : public Platform {
     SDL_Texture* texture_ = nullptr;
     int textureWidth_ = 0;
     int textureHeight_ = 0;
-    bool vsync_ = false;
     bool alwaysForeground_ = false;  // a video driver without other windows
-    std::uint64_t framePeriod_ = 0;  // performance-counter ticks per display refresh
-    std::uint64_t nextFrameAt_ = 0;  // when the next frame is due (no vsync)
+    FramePacer pacer_;               // in performance-counter ticks
     bool joystickAtStart_ = false;
     std::unique_ptr<SdlAudio> audio_;
     std::unique_ptr<SdlJoystick> joystick_;
