@@ -140,6 +140,7 @@ void SdlJoystick::handle(const SDL_Event& event, std::vector<InputEvent>& out) {
             if (joystick_ != nullptr && event.jdevice.which == instance_) {
                 releaseAll(out);
                 close();
+                openFirst();  // another one still plugged in takes over
             }
             return;
         default:

@@ -31,7 +31,8 @@ class SdlJoystick {
     bool isOpen() const { return joystick_ != nullptr; }
 
     // Turns an SDL joystick or controller event into engine events; devices plugged in
-    // later are opened when none is, and pulling the open one releases its buttons.
+    // later are opened when none is, and pulling the open one releases its buttons and
+    // passes on to another device still present.
     void handle(const SDL_Event& event, std::vector<InputEvent>& out);
 
   private:
