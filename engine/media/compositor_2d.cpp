@@ -107,11 +107,13 @@ PictureHandle Compositor::grab(int x, int y, int width, int height) {
     Image image;
     image.width = static_cast<int>(x1 - x0);
     image.height = static_cast<int>(y1 - y0);
-    image.pixels.resize(static_cast<std::size_t>(image.width) * image.height);
-    Argb* out = image.pixels.data();
+    image.pixels.reserve(static_cast<std::size_t>(image.width) * image.height);
     for (std::int64_t row = y0; row < y1; ++row) {
         const Argb* line = frame.pixels.data() + row * frame.width;
-        out = std::transform(line + x0, line + x1, out, [](Argb pixel) { return pixel | kOpaque; });
+        image.pixels.insert(image.pixels.end(), line + x0, line + x1);
+    }
+    for (Argb& pixel : image.pixels) {
+        pixel |= kOpaque;
     }
     return storePicture(*state_, std::move(image), true);
 }

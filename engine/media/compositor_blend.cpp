@@ -3,6 +3,7 @@
 // compile time. All give exactly blendPixel's result.
 #include "engine/media/compositor_blend.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -25,10 +26,10 @@ void scalarKernel(Argb* destination, const Argb* source, int count, int drawAlph
 
 #if defined(__SSE2__)
 
-// round(x / 255) in 16-bit lanes for x <= 65025: t = x + 128; (t + (t >> 8)) >> 8.
+// round(x / 255) in 16-bit lanes for x <= 65025: ((x + 128) * 257) >> 16, which equals
+// floor((x + 127) / 255) on that range.
 inline __m128i div255x16(__m128i x) {
-    const __m128i t = _mm_add_epi16(x, _mm_set1_epi16(128));
-    return _mm_srli_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), 8);
+    return _mm_mulhi_epu16(_mm_add_epi16(x, _mm_set1_epi16(128)), _mm_set1_epi16(257));
 }
 
 // a' = round(alpha * drawAlpha / 255) for four pixels, one value 0..255 per 32-bit lane.
@@ -49,6 +50,33 @@ inline __m128i withAlpha(__m128i pixels, __m128i alpha) {
                         _mm_slli_epi32(alpha, 24));
 }
 
+// Runs a four-pixel step over a span; the last one to three pixels go through the same
+// step on a padded copy, so short spans (the edges of turned sprites) stay fast.
+template <class Step>
+void forEachQuad(Argb* destination, const Argb* source, int count, const Step& step) {
+    int i = 0;
+    for (; i + 4 <= count; i += 4) {
+        step(destination + i, source + i);
+    }
+    const int rest = count - i;
+    if (rest > 0) {
+        Argb paddedSource[4] = {};
+        Argb paddedDestination[4] = {};
+        std::copy_n(source + i, rest, paddedSource);
+        std::copy_n(destination + i, rest, paddedDestination);
+        step(paddedDestination, paddedSource);
+        std::copy_n(paddedDestination, rest, destination + i);
+    }
+}
+
+inline __m128i load4(const Argb* pixels) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels));
+}
+
+inline void store4(Argb* pixels, __m128i value) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(pixels), value);
+}
+
 // (5, 6): out = round((src * a' + dst * (255 - a')) / 255), with a' = 255 and a' = 0
 // taking the shortcuts that the formula gives anyway.
 void kernelAlphaBlend(Argb* destination, const Argb* source, int count, int drawAlpha) {
@@ -56,47 +84,38 @@ void kernelAlphaBlend(Argb* destination, const Argb* source, int count, int draw
     const __m128i full = _mm_set1_epi32(255);
     const __m128i zero = _mm_setzero_si128();
     const __m128i max16 = _mm_set1_epi16(255);
-    int i = 0;
-    for (; i + 4 <= count; i += 4) {
-        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i));
+    forEachQuad(destination, source, count, [&](Argb* out, const Argb* in) {
+        const __m128i s = load4(in);
         const __m128i a = sourceAlpha4(s, drawAlphaV);
-        const int opaque = _mm_movemask_epi8(_mm_cmpeq_epi32(a, full));
-        if (opaque == 0xFFFF) {
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(destination + i), s);
-            continue;
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(a, full)) == 0xFFFF) {
+            store4(out, s);
+            return;
         }
         if (_mm_movemask_epi8(_mm_cmpeq_epi32(a, zero)) == 0xFFFF) {
-            continue;
+            return;
         }
-        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(destination + i));
+        const __m128i d = load4(out);
         const __m128i src = withAlpha(s, a);
         const __m128i factors = broadcastBytes(a);
-        const __m128i sLo = _mm_unpacklo_epi8(src, zero);
-        const __m128i sHi = _mm_unpackhi_epi8(src, zero);
-        const __m128i dLo = _mm_unpacklo_epi8(d, zero);
-        const __m128i dHi = _mm_unpackhi_epi8(d, zero);
         const __m128i fLo = _mm_unpacklo_epi8(factors, zero);
         const __m128i fHi = _mm_unpackhi_epi8(factors, zero);
-        const __m128i lo = div255x16(_mm_add_epi16(
-            _mm_mullo_epi16(sLo, fLo), _mm_mullo_epi16(dLo, _mm_sub_epi16(max16, fLo))));
-        const __m128i hi = div255x16(_mm_add_epi16(
-            _mm_mullo_epi16(sHi, fHi), _mm_mullo_epi16(dHi, _mm_sub_epi16(max16, fHi))));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(destination + i), _mm_packus_epi16(lo, hi));
-    }
-    scalarKernel<5, 6>(destination + i, source + i, count - i, drawAlpha);
+        const __m128i lo = div255x16(
+            _mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(src, zero), fLo),
+                          _mm_mullo_epi16(_mm_unpacklo_epi8(d, zero), _mm_sub_epi16(max16, fLo))));
+        const __m128i hi = div255x16(
+            _mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(src, zero), fHi),
+                          _mm_mullo_epi16(_mm_unpackhi_epi8(d, zero), _mm_sub_epi16(max16, fHi))));
+        store4(out, _mm_packus_epi16(lo, hi));
+    });
 }
 
 // (2, 2): out = min(255, src + dst) per channel, the source alpha being a'.
 void kernelAdd(Argb* destination, const Argb* source, int count, int drawAlpha) {
     const __m128i drawAlphaV = _mm_set1_epi32(drawAlpha);
-    int i = 0;
-    for (; i + 4 <= count; i += 4) {
-        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i));
-        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(destination + i));
-        const __m128i src = withAlpha(s, sourceAlpha4(s, drawAlphaV));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(destination + i), _mm_adds_epu8(src, d));
-    }
-    scalarKernel<2, 2>(destination + i, source + i, count - i, drawAlpha);
+    forEachQuad(destination, source, count, [&](Argb* out, const Argb* in) {
+        const __m128i s = load4(in);
+        store4(out, _mm_adds_epu8(withAlpha(s, sourceAlpha4(s, drawAlphaV)), load4(out)));
+    });
 }
 
 // (5, 2): out = min(255, dst + round(src * a' / 255)) per channel (dst * 255 / 255 is
@@ -104,10 +123,8 @@ void kernelAdd(Argb* destination, const Argb* source, int count, int drawAlpha) 
 void kernelAddAlpha(Argb* destination, const Argb* source, int count, int drawAlpha) {
     const __m128i drawAlphaV = _mm_set1_epi32(drawAlpha);
     const __m128i zero = _mm_setzero_si128();
-    int i = 0;
-    for (; i + 4 <= count; i += 4) {
-        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i));
-        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(destination + i));
+    forEachQuad(destination, source, count, [&](Argb* out, const Argb* in) {
+        const __m128i s = load4(in);
         const __m128i a = sourceAlpha4(s, drawAlphaV);
         const __m128i src = withAlpha(s, a);
         const __m128i factors = broadcastBytes(a);
@@ -115,10 +132,8 @@ void kernelAddAlpha(Argb* destination, const Argb* source, int count, int drawAl
             _mm_mullo_epi16(_mm_unpacklo_epi8(src, zero), _mm_unpacklo_epi8(factors, zero)));
         const __m128i hi = div255x16(
             _mm_mullo_epi16(_mm_unpackhi_epi8(src, zero), _mm_unpackhi_epi8(factors, zero)));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(destination + i),
-                         _mm_adds_epu8(_mm_packus_epi16(lo, hi), d));
-    }
-    scalarKernel<5, 2>(destination + i, source + i, count - i, drawAlpha);
+        store4(out, _mm_adds_epu8(_mm_packus_epi16(lo, hi), load4(out)));
+    });
 }
 
 #endif

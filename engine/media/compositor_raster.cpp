@@ -15,21 +15,29 @@ namespace {
 using sample::Tap;
 using sample::Texture;
 
+// floor and ceiling of values already bounded well inside the 64-bit range, without a
+// library call.
+inline std::int64_t floorBounded(double value) {
+    const auto truncated = static_cast<std::int64_t>(value);
+    return truncated - (static_cast<double>(truncated) > value ? 1 : 0);
+}
+inline std::int64_t ceilBounded(double value) {
+    const auto truncated = static_cast<std::int64_t>(value);
+    return truncated + (static_cast<double>(truncated) < value ? 1 : 0);
+}
+
 // Pixels whose centre lies in [low, high), clipped to [0, size). False when none.
 bool pixelRange(double low, double high, int size, int& first, int& last) {
     if (!(low < high)) {  // also NaN
         return false;
     }
-    const double a = std::max(std::ceil(low - 0.5), 0.0);
-    const double b = std::min(std::ceil(high - 0.5), static_cast<double>(size));
-    if (!(a < b)) {
-        return false;
-    }
-    first = static_cast<int>(a);
-    last = static_cast<int>(b);
-    return true;
+    const double limit = size;
+    first = static_cast<int>(ceilBounded(std::clamp(low - 0.5, 0.0, limit)));
+    last = static_cast<int>(ceilBounded(std::clamp(high - 0.5, 0.0, limit)));
+    return first < last;
 }
 
+// The texel index floor(value) clamped to 0..size-1 (NaN gives 0).
 int clampIndex(double value, int size) {
     if (!(value >= 0.0)) {
         return 0;
@@ -42,7 +50,7 @@ int clampIndex(double value, int size) {
 
 // 24.8 fixed point of a texel position, bounded far beyond any picture.
 std::int64_t toFixed8(double position) {
-    return static_cast<std::int64_t>(std::floor(std::clamp(position, -1e9, 1e9) * 256.0));
+    return floorBounded(std::clamp(position, -1e9, 1e9) * 256.0);
 }
 
 // 32.32 fixed point for the per-pixel stepping of the quad rasteriser. Starts are bounded
@@ -50,7 +58,16 @@ std::int64_t toFixed8(double position) {
 // sum stays below 2^31 texels, inside the 64-bit range.
 constexpr double kFixedOne = 4294967296.0;
 std::int64_t toFixed32(double value, double bound) {
-    return static_cast<std::int64_t>(std::llround(std::clamp(value, -bound, bound) * kFixedOne));
+    return static_cast<std::int64_t>(std::clamp(value, -bound, bound) * kFixedOne);
+}
+
+// Asks for the framebuffer span of the next row early: sprites land at scattered places, so
+// their rows are rarely in the cache, and blending reads them.
+inline void prefetchSpan(const Argb* first, std::size_t count) {
+    for (std::size_t i = 0; i < count; i += 16) {
+        __builtin_prefetch(first + i, 1, 3);
+    }
+    __builtin_prefetch(first + count - 1, 1, 3);
 }
 
 // True when blending gives back the sampled pixel itself, so it can be written directly.
@@ -103,6 +120,34 @@ bool solveAffine(const std::array<Vertex, 3>& p, const std::array<Vertex, 3>& t,
            std::isfinite(m.av) && std::isfinite(m.bv) && std::isfinite(m.cv);
 }
 
+// Where a span's texel coordinates need no clamping: u and v change linearly along the
+// span, so the pixels whose taps lie inside the picture form one interval [first, last).
+// Outside it (at most a few pixels at the ends, from rounding at the quad's edges) the
+// clamped sampler runs.
+struct SafeInterval {
+    int first = 0;
+    int last = 0;
+};
+
+SafeInterval safeInterval(std::int64_t u, std::int64_t v, std::int64_t du, std::int64_t dv,
+                          int count, std::int64_t uLimit, std::int64_t vLimit) {
+    auto inside = [&](int i) {
+        const std::int64_t uu = u + du * i;
+        const std::int64_t vv = v + dv * i;
+        return uu >= 0 && uu < uLimit && vv >= 0 && vv < vLimit;
+    };
+    SafeInterval interval{0, count};
+    while (interval.first < count && !inside(interval.first)) {
+        ++interval.first;
+    }
+    while (interval.last > interval.first && !inside(interval.last - 1)) {
+        --interval.last;
+    }
+    return interval;
+}
+
+constexpr std::int64_t kFixed32One = std::int64_t{1} << 32;
+
 // Samples count pixels of the row py starting at column x0 through the affine map.
 void sampleAffineSpan(const Texture& texture, const Affine& m, int x0, int py, int count,
                       Filter filter, Argb* out) {
@@ -111,29 +156,58 @@ void sampleAffineSpan(const Texture& texture, const Affine& m, int x0, int py, i
     const double sx = x0 + offset;
     const double sy = py + offset;
     const double shift = bilinear ? 0.5 : 0.0;  // bilinear taps count from texel centres
-    std::int64_t u = toFixed32(m.au * sx + m.bu * sy + m.cu - shift, 1048576.0);
-    std::int64_t v = toFixed32(m.av * sx + m.bv * sy + m.cv - shift, 1048576.0);
+    const std::int64_t u = toFixed32(m.au * sx + m.bu * sy + m.cu - shift, 1048576.0);
+    const std::int64_t v = toFixed32(m.av * sx + m.bv * sy + m.cv - shift, 1048576.0);
     const std::int64_t du = toFixed32(m.au, 65536.0);
     const std::int64_t dv = toFixed32(m.av, 65536.0);
     const int width = texture.width;
     const int height = texture.height;
+    const Argb* pixels = texture.pixels;
     if (bilinear) {
-        for (int i = 0; i < count; ++i) {
-            out[i] = sample::bilinearAt(texture, sample::tapAt(u >> 24, width),
-                                        sample::tapAt(v >> 24, height));
-            u += du;
-            v += dv;
+        auto clamped = [&](int i) {
+            return sample::bilinearAt(texture, sample::tapAt((u + du * i) >> 24, width),
+                                      sample::tapAt((v + dv * i) >> 24, height));
+        };
+        // Inside, both taps of each axis lie in the picture: index + 1 < size.
+        const SafeInterval safe = safeInterval(u, v, du, dv, count, (width - 1) * kFixed32One,
+                                               (height - 1) * kFixed32One);
+        for (int i = 0; i < safe.first; ++i) {
+            out[i] = clamped(i);
+        }
+        std::int64_t uu = u + du * safe.first;
+        std::int64_t vv = v + dv * safe.first;
+        for (int i = safe.first; i < safe.last; ++i) {
+            const Argb* top = pixels + (vv >> 32) * width + (uu >> 32);
+            out[i] = sample::bilinear(top[0], top[1], top[width], top[width + 1],
+                                      static_cast<std::uint32_t>((uu >> 24) & 0xFF),
+                                      static_cast<std::uint32_t>((vv >> 24) & 0xFF));
+            uu += du;
+            vv += dv;
+        }
+        for (int i = safe.last; i < count; ++i) {
+            out[i] = clamped(i);
         }
         return;
     }
-    const std::int64_t maxColumn = width - 1;
-    const std::int64_t maxRow = height - 1;
-    for (int i = 0; i < count; ++i) {
-        const std::int64_t column = std::clamp<std::int64_t>(u >> 32, 0, maxColumn);
-        const std::int64_t row = std::clamp<std::int64_t>(v >> 32, 0, maxRow);
-        out[i] = texture.pixels[row * width + column];
-        u += du;
-        v += dv;
+    auto clamped = [&](int i) {
+        const std::int64_t column = std::clamp<std::int64_t>((u + du * i) >> 32, 0, width - 1);
+        const std::int64_t row = std::clamp<std::int64_t>((v + dv * i) >> 32, 0, height - 1);
+        return pixels[row * width + column];
+    };
+    const SafeInterval safe =
+        safeInterval(u, v, du, dv, count, width * kFixed32One, height * kFixed32One);
+    for (int i = 0; i < safe.first; ++i) {
+        out[i] = clamped(i);
+    }
+    std::int64_t uu = u + du * safe.first;
+    std::int64_t vv = v + dv * safe.first;
+    for (int i = safe.first; i < safe.last; ++i) {
+        out[i] = pixels[(vv >> 32) * width + (uu >> 32)];
+        uu += du;
+        vv += dv;
+    }
+    for (int i = safe.last; i < count; ++i) {
+        out[i] = clamped(i);
     }
 }
 
@@ -141,25 +215,32 @@ struct Edge {
     double topY = 0, bottomY = 0, topX = 0, slope = 0;
 };
 
-void fillTriangle(Framebuffer& frame, const Texture& texture, const std::array<Vertex, 3>& p,
-                  const Affine& map, const Style& style, Scratch& scratch) {
-    const double minY = std::min({p[0].y, p[1].y, p[2].y});
-    const double maxY = std::max({p[0].y, p[1].y, p[2].y});
+// Fills a convex polygon (a triangle or a parallelogram) through one affine map, one span
+// per row.
+template <std::size_t N>
+void fillConvex(Framebuffer& frame, const Texture& texture, const std::array<Vertex, N>& p,
+                const Affine& map, const Style& style, Scratch& scratch) {
+    double minY = p[0].y;
+    double maxY = p[0].y;
+    for (const Vertex& vertex : p) {
+        minY = std::min(minY, vertex.y);
+        maxY = std::max(maxY, vertex.y);
+    }
     int y0 = 0, y1 = 0;
     if (!pixelRange(minY, maxY, frame.height, y0, y1)) {
         return;
     }
-    // Each edge is stored top to bottom, so an edge shared by two triangles gives both of
+    // Each edge is stored top to bottom, so an edge shared by two polygons gives both of
     // them exactly the same intersections.
-    std::array<Edge, 3> edges{};
-    int edgeCount = 0;
-    for (int i = 0; i < 3; ++i) {
+    std::array<Edge, N> edges{};
+    std::size_t edgeCount = 0;
+    for (std::size_t i = 0; i < N; ++i) {
         Vertex top = p[i];
-        Vertex bottom = p[(i + 1) % 3];
+        Vertex bottom = p[(i + 1) % N];
         if (top.y == bottom.y) {
             continue;
         }
-        if (top.y > bottom.y || (top.y == bottom.y && top.x > bottom.x)) {
+        if (top.y > bottom.y) {
             std::swap(top, bottom);
         }
         edges[edgeCount++] = {top.y, bottom.y, top.x, (bottom.x - top.x) / (bottom.y - top.y)};
@@ -169,7 +250,7 @@ void fillTriangle(Framebuffer& frame, const Texture& texture, const std::array<V
         const double yc = py + 0.5;
         double left = std::numeric_limits<double>::infinity();
         double right = -std::numeric_limits<double>::infinity();
-        for (int e = 0; e < edgeCount; ++e) {
+        for (std::size_t e = 0; e < edgeCount; ++e) {
             const Edge& edge = edges[e];
             if (yc >= edge.topY && yc < edge.bottomY) {
                 const double x = edge.topX + (yc - edge.topY) * edge.slope;
@@ -187,12 +268,61 @@ void fillTriangle(Framebuffer& frame, const Texture& texture, const std::array<V
             sampleAffineSpan(texture, map, x0, py, count, style.filter, target);
             continue;
         }
+        if (py + 1 < y1) {
+            // The next row's span lies near this one.
+            const int from = std::max(x0 - 8, 0);
+            const int to = std::min(x1 + 8, frame.width);
+            prefetchSpan(
+                frame.pixels.data() + static_cast<std::size_t>(py + 1) * frame.width + from,
+                static_cast<std::size_t>(to - from));
+        }
         if (scratch.span.size() < static_cast<std::size_t>(count)) {
             scratch.span.resize(static_cast<std::size_t>(count));
         }
         sampleAffineSpan(texture, map, x0, py, count, style.filter, scratch.span.data());
         blend::blendSpan(target, scratch.span.data(), count, style.alpha, style.sourceFactor,
                          style.destinationFactor);
+    }
+}
+
+// A picture drawn 1:1 at a whole-pixel position through the bilinear filter (the smoothing
+// pass): every tap after the first row and column has the weight 128, so each pixel is the
+// rounded average of two row averages. Gives exactly what the general path gives.
+void drawUnitBilinear(Framebuffer& frame, const Texture& texture, int x, int y, int x0, int x1,
+                      int y0, int y1, const Style& style, Scratch& scratch) {
+    const int firstColumn = x0 - x;  // picture columns of the first and past the last pixel
+    const int endColumn = x1 - x;
+    const int mixStart = std::max(firstColumn - 1, 0);
+    const auto count = static_cast<std::size_t>(x1 - x0);
+    const bool direct = writesSourceUnchanged(style, texture);
+    scratch.rowMix.resize(static_cast<std::size_t>(texture.width));
+    if (!direct && scratch.span.size() < count) {
+        scratch.span.resize(count);
+    }
+    for (int py = y0; py < y1; ++py) {
+        const int row = py - y;
+        // mix[k]: the vertical average for picture column k (row 0 alone on the first row).
+        const Argb* bottom = texture.pixels + static_cast<std::size_t>(row) * texture.width;
+        const Argb* mix = bottom;
+        if (row > 0) {
+            sample::averageSpans(scratch.rowMix.data() + mixStart,
+                                 bottom - texture.width + mixStart, bottom + mixStart,
+                                 static_cast<std::size_t>(endColumn - mixStart));
+            mix = scratch.rowMix.data();
+        }
+        Argb* target = frame.pixels.data() + static_cast<std::size_t>(py) * frame.width + x0;
+        Argb* out = direct ? target : scratch.span.data();
+        std::size_t done = 0;
+        if (firstColumn == 0) {
+            out[0] = mix[0];
+            done = 1;
+        }
+        const int column = firstColumn + static_cast<int>(done);
+        sample::averageSpans(out + done, mix + column - 1, mix + column, count - done);
+        if (!direct) {
+            blend::blendSpan(target, out, static_cast<int>(count), style.alpha, style.sourceFactor,
+                             style.destinationFactor);
+        }
     }
 }
 
@@ -210,6 +340,12 @@ void drawScaled(Framebuffer& frame, const Texture& texture, double x, double y, 
         return;
     }
     const bool bilinear = style.filter == Filter::Bilinear;
+    if (bilinear && width == texture.width && height == texture.height && x == std::trunc(x) &&
+        y == std::trunc(y) && std::abs(x) < 1e9 && std::abs(y) < 1e9) {
+        drawUnitBilinear(frame, texture, static_cast<int>(x), static_cast<int>(y), x0, x1, y0, y1,
+                         style, scratch);
+        return;
+    }
     const double offset = bilinear ? 0.0 : 0.5;
     const double scaleX = texture.width / width;
     const double scaleY = texture.height / height;
@@ -229,31 +365,49 @@ void drawScaled(Framebuffer& frame, const Texture& texture, double x, double y, 
         scratch.columns.resize(count);
         for (std::size_t i = 0; i < count; ++i) {
             const double u = (static_cast<double>(x0 + static_cast<int>(i)) + offset - x) * scaleX;
-            scratch.columns[i] = clampIndex(std::floor(u), texture.width);
+            scratch.columns[i] = clampIndex(u, texture.width);
         }
     }
     const int* columns = scratch.columns.data();
     const Tap* taps = scratch.taps.data();
+    // Rows that read the same texel rows as the row before (every enlarged picture has
+    // them) reuse the samples: copied from the row above when written directly, or kept in
+    // the span buffer when blended.
+    Tap previousRow{-1, -1, 0};
     for (int py = y0; py < y1; ++py) {
         const double v = (py + offset - y) * scaleY;
+        const Tap row = bilinear ? sample::tapAt(toFixed8(v - 0.5), texture.height)
+                                 : Tap{clampIndex(v, texture.height), 0, 0};
+        const bool sameSamples = row.first == previousRow.first &&
+                                 row.second == previousRow.second &&
+                                 row.weight == previousRow.weight;
+        previousRow = row;
         Argb* target = frame.pixels.data() + static_cast<std::size_t>(py) * frame.width + x0;
+        if (!direct && py + 1 < y1) {
+            prefetchSpan(target + frame.width, count);
+        }
         Argb* out = direct ? target : scratch.span.data();
-        if (bilinear) {
-            const Tap row = sample::tapAt(toFixed8(v - 0.5), texture.height);
-            const Argb* top = texture.pixels + static_cast<std::size_t>(row.first) * texture.width;
-            const Argb* bottom =
-                texture.pixels + static_cast<std::size_t>(row.second) * texture.width;
-            for (std::size_t i = 0; i < count; ++i) {
-                const Tap& c = taps[i];
-                out[i] = sample::bilinear(top[c.first], top[c.second], bottom[c.first],
-                                          bottom[c.second], c.weight, row.weight);
-            }
-        } else {
-            const Argb* source =
-                texture.pixels +
-                static_cast<std::size_t>(clampIndex(std::floor(v), texture.height)) * texture.width;
-            for (std::size_t i = 0; i < count; ++i) {
-                out[i] = source[columns[i]];
+        if (sameSamples && direct) {
+            std::copy_n(target - frame.width, count, target);
+            continue;
+        }
+        if (!sameSamples) {
+            if (bilinear) {
+                const Argb* top =
+                    texture.pixels + static_cast<std::size_t>(row.first) * texture.width;
+                const Argb* bottom =
+                    texture.pixels + static_cast<std::size_t>(row.second) * texture.width;
+                for (std::size_t i = 0; i < count; ++i) {
+                    const Tap& c = taps[i];
+                    out[i] = sample::bilinear(top[c.first], top[c.second], bottom[c.first],
+                                              bottom[c.second], c.weight, row.weight);
+                }
+            } else {
+                const Argb* source =
+                    texture.pixels + static_cast<std::size_t>(row.first) * texture.width;
+                for (std::size_t i = 0; i < count; ++i) {
+                    out[i] = source[columns[i]];
+                }
             }
         }
         if (!direct) {
@@ -295,17 +449,16 @@ void drawQuad(Framebuffer& frame, const Texture& texture, const std::array<Verte
         if (!solveAffine({ul, ur, ll}, {Vertex{0, 0}, Vertex{w, 0}, Vertex{0, h}}, map)) {
             return;
         }
-        fillTriangle(frame, texture, upper, map, style, scratch);
-        fillTriangle(frame, texture, lower, map, style, scratch);
+        fillConvex(frame, texture, quad, map, style, scratch);
         return;
     }
     Affine upperMap;
     if (solveAffine(upper, upperTexels, upperMap)) {
-        fillTriangle(frame, texture, upper, upperMap, style, scratch);
+        fillConvex(frame, texture, upper, upperMap, style, scratch);
     }
     Affine lowerMap;
     if (solveAffine(lower, lowerTexels, lowerMap)) {
-        fillTriangle(frame, texture, lower, lowerMap, style, scratch);
+        fillConvex(frame, texture, lower, lowerMap, style, scratch);
     }
 }
 

@@ -31,6 +31,7 @@ struct Scratch {
     std::vector<Argb> span;
     std::vector<int> columns;
     std::vector<sample::Tap> taps;
+    std::vector<Argb> rowMix;
 };
 
 struct Vertex {

@@ -285,4 +285,29 @@ TEST_F(CompositorDraw, AxisAlignedAndQuadPathsAgree) {
     }
 }
 
+TEST_F(CompositorDraw, OneToOneBilinearShortcutMatchesTheGeneralPath) {
+    // A 1:1 bilinear draw at whole pixels (the smoothing pass) has its own fast path; the
+    // quad path computes the same taps in general, so both must agree, clipped or not.
+    std::vector<Argb> pixels;
+    std::uint32_t seed = 7;
+    for (int i = 0; i < 9 * 7; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        pixels.push_back(seed);
+    }
+    compositor.setFilter(Filter::Bilinear);
+    const auto sprite = spriteOf(compositor, makeImage(9, 7, pixels));
+    for (int alpha : {255, 150}) {
+        for (auto [x, y] : {std::pair{0, 0}, {1, 1}, {-3, -2}, {2, 4}}) {
+            compositor.clear(20, 40, 60);
+            compositor.zoomSprite(sprite, 9, 7);
+            compositor.drawSprite(sprite, static_cast<float>(x), static_cast<float>(y), alpha);
+            const auto fast = compositor.frame().pixels;
+            compositor.clear(20, 40, 60);
+            compositor.setSpriteCorners(sprite, {{{0, 0}, {9, 0}, {9, 7}, {0, 7}}});
+            compositor.drawSprite(sprite, static_cast<float>(x), static_cast<float>(y), alpha);
+            EXPECT_EQ(compositor.frame().pixels, fast) << x << "," << y << " alpha " << alpha;
+        }
+    }
+}
+
 }  // namespace
