@@ -144,8 +144,13 @@ bool parseCommand(std::string_view verb, std::string_view rest, ScriptCommand& c
         command.text = std::string(rest);
         return !rest.empty();
     }
-    if (verb == "fault" || verb == "quit") {
-        command.verb = verb == "fault" ? ScriptVerb::Fault : ScriptVerb::Quit;
+    if (verb == "fault") {
+        command.verb = ScriptVerb::Fault;
+        command.flag = rest == "crash";
+        return rest.empty() || command.flag;
+    }
+    if (verb == "quit") {
+        command.verb = ScriptVerb::Quit;
         return rest.empty();
     }
     return false;

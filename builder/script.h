@@ -8,7 +8,7 @@
 //   answer yes|no                 (the next question)
 //   tiles click X Y | tiles size W H | tiles close
 //   dna edit ROW key|value TEXT | dna button SET|KILL | dna menu 110|109
-//   screenshot FILE | dump FILE | fault | quit
+//   screenshot FILE | dump FILE | fault | fault crash | quit
 #pragma once
 
 #include <cstdint>

@@ -124,8 +124,11 @@ bool ScriptRunner::run(const ScriptCommand& command) {
                 problem_ = "cannot write the dump " + command.text;
             }
             return true;
-        case ScriptVerb::Fault:
-            return deliver(pointerEvent(WindowId::Main, EventKind::Fault));
+        case ScriptVerb::Fault: {
+            WindowEvent event = pointerEvent(WindowId::Main, EventKind::Fault);
+            event.command = command.flag ? 1 : 0;
+            return deliver(event);
+        }
         case ScriptVerb::Quit:
             return false;
     }

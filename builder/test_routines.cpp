@@ -1,5 +1,7 @@
 #include "builder/test_routines.h"
 
+#include <csignal>
+
 #include "builder/source_units.h"
 
 namespace builder {
@@ -11,5 +13,7 @@ constexpr BuilderUnit kBuilderUnit = BuilderUnit::BUILDERTESTROUTINES;
 void raiseTestFault() {
     BUILDER_FAULT("Fault injected for testing");
 }
+
+void raiseTestCrash() { std::raise(SIGSEGV); }
 
 }  // namespace builder

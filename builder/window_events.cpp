@@ -66,6 +66,7 @@ void handleTileWindowEvent(Builder& builder, const WindowEvent& event) {
 
 void dispatch(Builder& builder, const WindowEvent& event) {
     if (event.kind == EventKind::Fault) {
+        if (event.command == 1) raiseTestCrash();
         raiseTestFault();
     }
     switch (event.window) {

@@ -24,21 +24,32 @@ namespace {
 
 // The builder whose work a crash signal saves.
 Builder* crashingBuilder = nullptr;
+// Headless, a message box is only a line in the message log, which is safe enough to
+// write on the way out; a real dialog is not, so the message then goes to stderr.
+bool crashMessageInLog = false;
 
+// Best effort on the way down: the report and the backup matter more than strict signal
+// safety, and SA_RESETHAND lets a second fault end the program at once.
 extern "C" void onCrashSignal(int signalNumber) {
     Builder* builder = crashingBuilder;
     crashingBuilder = nullptr;
     if (builder != nullptr) {
-        const std::string what = std::string("Signal ") + sigabbrev_np(signalNumber);
+        const std::string what = std::string("Signal SIG") + sigabbrev_np(signalNumber);
         const std::string message = writeFatalErrorReport(
             *builder, builderUnitName(BuilderUnit::BUILDEREVENTHANDLER), 0, what);
-        std::fprintf(stderr, "%s\n%s\n", std::string(kFatalErrorCaption).c_str(), message.c_str());
+        if (crashMessageInLog) {
+            builder->host.messageBox(kFatalErrorCaption, message);
+        } else {
+            std::fprintf(stderr, "%s\n%s\n", std::string(kFatalErrorCaption).c_str(),
+                         message.c_str());
+        }
     }
     _exit(kExitFatalError);
 }
 
-void installCrashHandlers(Builder& builder) {
+void installCrashHandlers(Builder& builder, bool headless) {
     crashingBuilder = &builder;
+    crashMessageInLog = headless;
     struct sigaction action {};
     action.sa_handler = onCrashSignal;
     action.sa_flags = SA_RESETHAND;
@@ -67,7 +78,7 @@ class Shell {
     }
 
     int run() {
-        installCrashHandlers(builder_);
+        installCrashHandlers(builder_, options_.headless);
         int exitCode = 0;
         try {
             startBuilder(builder_, media::workingDirectory());

@@ -156,6 +156,9 @@ TEST(BuilderEditing, MiniMapDrawsSmallButPlacesAtFullSize) {
     EXPECT_EQ(image->at(29, 26) & 0xFFFFFFu, 0xFF0000u);
     EXPECT_EQ(image->at(31, 26) & 0xFFFFFFu, 0x0A0A0Au);
     EXPECT_EQ(image->at(250, 250) & 0xFFFFFFu, 0x0A0A0Au) << "nothing at full size";
+    // The grid: a green point every 32 pixels.
+    EXPECT_EQ(image->at(256, 320) & 0xFFFFFFu, 0x00FF00u);
+    EXPECT_EQ(image->at(257, 320) & 0xFFFFFFu, 0x0A0A0Au);
 }
 
 TEST(BuilderEditing, ScrollingLeavesStretchedElements) {

@@ -192,5 +192,21 @@ TEST(BuilderMapFiles, AFaultWritesTheReportAndALoadableBackup) {
     EXPECT_EQ(second.dump["state"]["lastElement"].asInt(), 1);
 }
 
+TEST(BuilderMapFiles, ACrashSignalAlsoLeavesTheReportAndTheBackup) {
+    BuilderWorkspace workspace;
+    const DaraRun run = workspace.run(kRasterOff + click(10, 300) + "fault crash\n");
+    EXPECT_EQ(run.exitCode, 3) << run.output;
+    ASSERT_EQ(run.messages.size(), 1u) << run.output;
+    std::smatch match;
+    const std::string text = run.messages[0]["text"].asString();
+    ASSERT_TRUE(std::regex_search(text, match, std::regex("_LAZARUS([0-9]+)\\n"))) << text;
+    const auto map = formats::readBuilderMapFile(workspace.file("USER/_LAZARUS" + match[1].str()));
+    ASSERT_TRUE(map.has_value());
+    EXPECT_EQ(map->tiles.size(), 1u);
+    const std::string log = readFile(workspace.file("USER/ERR!!!!.txt"));
+    EXPECT_NE(log.find("ERROR: Include: BUILDEREVENTHANDLER\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("WHAT: Signal SIGSEGV\r\n"), std::string::npos) << log;
+}
+
 }  // namespace
 }  // namespace builder_tests
