@@ -11,8 +11,8 @@ namespace {
 constexpr int kRecordBodyLines = 7;
 
 // A float line. Lines that are a plain integer of up to nine digits (what every writer
-// writes) are converted directly: such an integer is exact in a double, and converting it
-// to float rounds exactly as the decimal conversion does, so the result is the same.
+// writes) are converted directly: the integer is exact, and converting it to float rounds
+// to nearest even just as the decimal conversion does, so the result is the same.
 float readFloat(std::string_view line) {
     std::size_t i = 0;
     const bool negative = !line.empty() && line[0] == '-';
