@@ -81,7 +81,12 @@ class Shell {
         installCrashHandlers(builder_, options_.headless);
         int exitCode = 0;
         try {
-            startBuilder(builder_, media::workingDirectory());
+            try {
+                startBuilder(builder_, media::workingDirectory());
+            } catch (const BuilderFault& fault) {
+                // Start-up is not inside an event turn; its faults get the same report.
+                fatalError(builder_, builderUnitName(fault.unit), fault.line, fault.what);
+            }
             exitCode = options_.headless ? runHeadless() : runWindowed();
         } catch (const BuilderEnd& end) {
             exitCode = end.exitCode;

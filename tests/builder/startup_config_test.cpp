@@ -111,6 +111,27 @@ TEST(BuilderStartup, ADefaultScriptWithoutAppIniShowsAnEmptyName) {
     EXPECT_EQ(run.messages[0]["text"].asString(), " Result:   0   FAIL");
 }
 
+TEST(BuilderStartup, TabAndTheCloseButtonHideTheToolWindows) {
+    BuilderWorkspace workspace;
+    const std::string hidden = workspace.file("hidden.json");
+    const std::string shown = workspace.file("shown.json");
+    // Hiding takes effect before the next event is dispatched.
+    const DaraRun run =
+        workspace.run("key tap TAB\nmouse 1 1\ndump " + hidden + "\nkey tap TAB\nmouse 2 2\ndump " +
+                      shown + "\ntiles close\nmouse 3 3\nkey tap H\n");
+    ASSERT_TRUE(run.dumpRead) << run.output;
+    const Json first = parseJson(testing_support::readFile(hidden));
+    EXPECT_EQ(first["state"]["windowsHidden"].asInt(), 1);
+    EXPECT_FALSE(first["windows"]["tiles"]["visible"].boolean);
+    EXPECT_FALSE(first["windows"]["dna"]["visible"].boolean);
+    EXPECT_TRUE(first["windows"]["main"]["visible"].boolean);
+    const Json second = parseJson(testing_support::readFile(shown));
+    EXPECT_TRUE(second["windows"]["tiles"]["visible"].boolean);
+    EXPECT_EQ(run.dump["state"]["windowsHidden"].asInt(), 1);
+    EXPECT_FALSE(run.dump["windows"]["dna"]["visible"].boolean);
+    EXPECT_EQ(run.dump["state"]["helpShown"].asInt(), 1);
+}
+
 TEST(BuilderStartup, CommandLine) {
     BuilderWorkspace workspace;
     const auto help = testing_support::runProgram(RZ_BUILDER_EXE, {"--help"}, workspace.path());
