@@ -220,19 +220,6 @@ TEST(LevelCache, WritesAll25LayersAndReadsBackByteStable) {
     EXPECT_EQ(readFile(cache.file("5/0")) + readFile(cache.file("5/3")), first);
 }
 
-TEST(LevelCache, SavePointsReplaceTheLivePosition) {
-    float x = 10.0f;
-    float y = 20.0f;
-    formats::applySavePoint(x, y, -1.0f, -1.0f);
-    EXPECT_EQ(x, 10.0f);
-    EXPECT_EQ(y, 20.0f);
-    formats::applySavePoint(x, y, 300.0f, -1.0f);
-    EXPECT_EQ(x, 300.0f);
-    EXPECT_EQ(y, 20.0f);
-    formats::applySavePoint(x, y, -1.0f, 0.0f);
-    EXPECT_EQ(y, 0.0f);
-}
-
 TEST(LevelCache, ContinueFileHoldsTheMapNumberWithoutALineEnd) {
     TempDir cache;
     EXPECT_EQ(formats::readContinueMap(cache.path()), std::nullopt);
