@@ -74,6 +74,10 @@ DaraRun BuilderWorkspace::run(const std::string& script, const std::vector<std::
         testing_support::runProgram(RZ_BUILDER_EXE, arguments, path());
     result.exitCode = process.exitCode;
     result.output = process.output;
+    // Under the sanitizers the program's own reports land here.
+    for (const char* report : {"runtime error:", "AddressSanitizer", "LeakSanitizer"}) {
+        EXPECT_EQ(result.output.find(report), std::string::npos) << result.output;
+    }
     const std::string log = readFile(logPath);
     std::size_t start = 0;
     while (start < log.size()) {
