@@ -12,6 +12,7 @@
 #include "builder/frame.h"
 #include "builder/input_tracking.h"
 #include "builder/keyboard_actions.h"
+#include "builder/menu_commands.h"
 #include "builder/script.h"
 #include "engine/media/scancodes.h"
 #include "fake_host.h"
@@ -178,6 +179,21 @@ TEST(BuilderLogic, RasterKeysActInTableOrder) {
     // Left Alt: raster OBJECT_SIZE; Down then scrolls by the selected tile's height.
     tap({media::dik::LMENU, media::dik::DOWN});
     EXPECT_EQ(b.builderState.elements[0].y, 110.0f);
+}
+
+TEST(BuilderLogic, FolderBrowsersHaveTheirTitlesAndACancelDoesNothing) {
+    LogicFixture fixture;
+    fixture.placeAt(10, 10, 1);
+    builder::runMenuCommand(fixture.builder, builder::kMenuLoadMapFolder);
+    builder::runMenuCommand(fixture.builder, builder::kMenuSaveMapFolder);
+    ASSERT_EQ(fixture.host.browsed.size(), 2u);
+    EXPECT_EQ(fixture.host.browsed[0], "MAP-BUILDER: Open MAP File:|/nowhere");
+    EXPECT_EQ(fixture.host.browsed[1], "Save Map New Format:|/nowhere");
+    EXPECT_EQ(fixture.builder.builderState.lastElement, 0);
+    EXPECT_TRUE(fixture.host.boxes.empty());
+    builder::runMenuCommand(fixture.builder, builder::kMenuAbout);
+    ASSERT_EQ(fixture.host.boxes.size(), 1u);
+    EXPECT_EQ(fixture.host.boxes[0].substr(0, 22), "MAP BUILDER MESSAGE:\n|");
 }
 
 TEST(BuilderLogic, FatalReportBlockHasSixLines) {

@@ -15,6 +15,7 @@ class FakeHost : public builder::BuilderHost {
     std::vector<std::string> boxes;  // caption + "|" + text
     std::deque<bool> answers;
     std::deque<std::string> folders;
+    std::vector<std::string> browsed;  // title + "|" + start directory
     int waited = 0;
     int presented = 0;
     std::string titles[3];
@@ -46,7 +47,8 @@ class FakeHost : public builder::BuilderHost {
         answers.pop_front();
         return yes;
     }
-    std::string browseFolder(std::string_view, std::string_view) override {
+    std::string browseFolder(std::string_view title, std::string_view start) override {
+        browsed.push_back(std::string(title) + "|" + std::string(start));
         if (folders.empty()) return {};
         std::string folder = folders.front();
         folders.pop_front();
