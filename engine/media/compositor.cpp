@@ -23,6 +23,17 @@ PictureHandle storePicture(Compositor::State& state, Image image, bool knownOpaq
     return state.pictures.add(std::move(picture));
 }
 
+void recyclePixels(Compositor::State& state, const std::shared_ptr<const PictureData>& picture) {
+    if (picture == nullptr || picture.use_count() != 1) {
+        return;
+    }
+    // Every PictureData is made non-const (storePicture), and no one else can see it now.
+    auto& pixels = const_cast<PictureData&>(*picture).image.pixels;
+    if (pixels.capacity() > state.sparePixels.capacity()) {
+        state.sparePixels = std::move(pixels);
+    }
+}
+
 namespace {
 
 // Sine and cosine of an angle in degrees, exact for multiples of 90 so that quarter turns
@@ -89,7 +100,10 @@ const Image* Compositor::picture(PictureHandle picture) const {
 }
 
 void Compositor::freePicture(PictureHandle picture) {
-    state_->pictures.remove(picture);
+    if (const auto* entry = state_->pictures.find(picture)) {
+        recyclePixels(*state_, *entry);
+        state_->pictures.remove(picture);
+    }
 }
 
 SpriteHandle Compositor::makeSprite(PictureHandle picture) {
@@ -109,7 +123,10 @@ bool Compositor::spriteExists(SpriteHandle sprite) const {
 }
 
 void Compositor::freeSprite(SpriteHandle sprite) {
-    state_->sprites.remove(sprite);
+    if (const SpriteEntry* entry = state_->sprites.find(sprite)) {
+        recyclePixels(*state_, entry->picture);
+        state_->sprites.remove(sprite);
+    }
 }
 
 void Compositor::zoomSprite(SpriteHandle sprite, float width, float height) {

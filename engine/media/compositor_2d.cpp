@@ -2,6 +2,10 @@
 #include <algorithm>
 #include <cstdint>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "engine/media/compositor.h"
 #include "engine/media/compositor_state.h"
 #include "engine/media/system_font.h"
@@ -25,6 +29,21 @@ void fillClipped(Framebuffer& frame, std::int64_t x, std::int64_t y, std::int64_
     for (std::int64_t row = y0; row < y1; ++row) {
         Argb* line = frame.pixels.data() + row * frame.width;
         std::fill(line + x0, line + x1, colour);
+    }
+}
+
+// out[i] = in[i] with alpha 255.
+void copyOpaque(Argb* out, const Argb* in, std::size_t count) {
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i opaque = _mm_set1_epi32(static_cast<int>(kOpaque));
+    for (; i + 4 <= count; i += 4) {
+        const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_or_si128(pixels, opaque));
+    }
+#endif
+    for (; i < count; ++i) {
+        out[i] = in[i] | kOpaque;
     }
 }
 
@@ -107,13 +126,14 @@ PictureHandle Compositor::grab(int x, int y, int width, int height) {
     Image image;
     image.width = static_cast<int>(x1 - x0);
     image.height = static_cast<int>(y1 - y0);
-    image.pixels.reserve(static_cast<std::size_t>(image.width) * image.height);
+    image.pixels = std::move(state_->sparePixels);
+    state_->sparePixels.clear();
+    image.pixels.resize(static_cast<std::size_t>(image.width) * image.height);
+    Argb* out = image.pixels.data();
     for (std::int64_t row = y0; row < y1; ++row) {
-        const Argb* line = frame.pixels.data() + row * frame.width;
-        image.pixels.insert(image.pixels.end(), line + x0, line + x1);
-    }
-    for (Argb& pixel : image.pixels) {
-        pixel |= kOpaque;
+        copyOpaque(out, frame.pixels.data() + row * frame.width + x0,
+                   static_cast<std::size_t>(image.width));
+        out += image.width;
     }
     return storePicture(*state_, std::move(image), true);
 }

@@ -68,7 +68,13 @@ struct Compositor::State {
     int blendDestination = kBlendInvSrcAlpha;
     Filter filter = Filter::Nearest;
     raster::Scratch scratch;
+    // The pixel memory of the largest picture freed lately, reused by the next grab: the
+    // smoothing pass frees and grabs a whole screen every frame.
+    std::vector<Argb> sparePixels;
 };
+
+// Keeps the pixel memory of a picture when this reference is its last one.
+void recyclePixels(Compositor::State& state, const std::shared_ptr<const PictureData>& picture);
 
 // The sampler's view of a picture.
 inline sample::Texture textureOf(const PictureData& picture) {

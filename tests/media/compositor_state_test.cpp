@@ -111,6 +111,29 @@ TEST(CompositorGrab, CopiesTheClippedRectangleAsAnOpaquePicture) {
     EXPECT_NE(compositor.grab(-1000000, -1000000, 2147483647, 2147483647), 0u);
 }
 
+TEST(CompositorGrab, FreedGrabsRecycleMemoryWithoutDisturbingLiveSprites) {
+    Compositor compositor;
+    compositor.resize(4, 1);
+    compositor.plot(0, 0, 0xFF112233);
+    // The first grab lives on in a sprite after its picture is freed.
+    const auto first = compositor.grab(0, 0, 4, 1);
+    const auto sprite = compositor.makeSprite(first);
+    compositor.freePicture(first);
+    compositor.clear(9, 9, 9);
+    // A grab freed with no sprite left gives its memory to the next grab.
+    const auto second = compositor.grab(0, 0, 4, 1);
+    compositor.freePicture(second);
+    compositor.plot(3, 0, 0xFF445566);
+    const auto third = compositor.grab(1, 0, 3, 1);
+    ASSERT_NE(third, 0u);
+    EXPECT_EQ(compositor.picture(third)->pixels,
+              (std::vector<Argb>{0xFF090909, 0xFF090909, 0xFF445566}));
+    compositor.beginPass();
+    compositor.drawSprite(sprite, 0, 0, 255);
+    EXPECT_EQ(pixelAt(compositor, 0, 0), 0xFF112233u);
+    EXPECT_EQ(pixelAt(compositor, 3, 0), kBlack);
+}
+
 TEST(CompositorGrab, SmoothingRedrawAveragesEachTwoByTwoBlock) {
     // The post pass grabs the screen from (1, 1) and draws it back there through the
     // bilinear filter: each pixel becomes the mean of itself and its upper-left neighbours.
