@@ -21,6 +21,14 @@ inline constexpr std::size_t kDrawListEntries = 1026;
 inline constexpr std::size_t kInitialObjectListEntries = 3;  // collision, weapon, mirror list
 inline constexpr std::int32_t kNoMap = -1000;
 
+// One tile picture of the level loader's picture cache, shared by every object of that name.
+struct PictureCacheEntry {
+    std::string name;
+    std::uint32_t sprite = 0;  // the decoded picture; 0 = none
+    std::int8_t loaded = 0;    // 1 when the picture loaded (a failed one keeps its entry)
+};
+inline constexpr std::size_t kPictureCacheEntries = 514;  // grows past this when needed
+
 struct EngineSettings {
     // --- Start-up and program flow -----------------------------------------------------
     std::string engineBase;     // working directory + "\CORE\"
@@ -143,6 +151,14 @@ struct EngineSettings {
     std::int32_t tileCounter = 0;     // printed by the fault report; nothing sets it
     std::string loadFileName;         // printed by the fault report; nothing sets it
     std::int32_t carriedTotal = 0;
+    std::vector<PictureCacheEntry> pictureCache =
+        std::vector<PictureCacheEntry>(kPictureCacheEntries);
+    std::int32_t pictureCacheCount = 0;  // entries in use
+    std::int32_t loadingTotal = 0;       // the map's tile count, total of the loading bar
+    float loadingProgress = 0.0f;        // width of the loading bar's red part
+    float loadingStep = 0.0f;            // width added per object
+    std::string aspectText;  // design aspect as the screen fit compared it ("" = aspects equal)
+    std::int8_t streamIndicator = 0;  // 1 after a still object streamed in, 0 after one left
     std::vector<PlayerStatusEntry> playerStatus =
         std::vector<PlayerStatusEntry>(kPlayerStatusEntries);
 

@@ -121,6 +121,12 @@ constexpr auto kEngineFields = std::to_array<NamedField<S>>({
     {"tileCounter", &S::tileCounter},
     {"loadFileName", &S::loadFileName},
     {"carriedTotal", &S::carriedTotal},
+    {"pictureCacheCount", &S::pictureCacheCount},
+    {"loadingTotal", &S::loadingTotal},
+    {"loadingProgress", &S::loadingProgress},
+    {"loadingStep", &S::loadingStep},
+    {"aspectText", &S::aspectText},
+    {"streamIndicator", &S::streamIndicator},
     {"blinkCounter", &S::blinkCounter},
     {"overlay", &S::overlay},
     {"scanCounter", &S::scanCounter},
@@ -183,6 +189,22 @@ void writeObjects(media::JsonWriter& json, const S& s) {
     json.endArray();
 }
 
+// The picture cache entries in use: tile name, picture handle, loaded flag.
+void writePictureCache(media::JsonWriter& json, const S& s) {
+    json.key("pictureCache").beginArray();
+    const std::int64_t count = std::min<std::int64_t>(
+        s.pictureCacheCount, static_cast<std::int64_t>(s.pictureCache.size()));
+    for (std::int64_t i = 0; i < count; ++i) {
+        const PictureCacheEntry& entry = s.pictureCache[static_cast<std::size_t>(i)];
+        json.beginObject();
+        json.member("name", entry.name);
+        json.member("sprite", entry.sprite);
+        json.member("loaded", entry.loaded);
+        json.endObject();
+    }
+    json.endArray();
+}
+
 }  // namespace
 
 std::span<const NamedField<EngineSettings>> engineStateFields() {
@@ -208,6 +230,7 @@ std::string dumpEngineState(int turn) {
     writeList(json, "collisionList", s.collisionList, s.collisionLast);
     writeList(json, "weaponList", s.weaponList, s.weaponLast);
     writeList(json, "mirrorList", s.mirrorList, static_cast<std::int64_t>(s.mirrorCount) - 1);
+    writePictureCache(json, s);
     json.endObject();
     return json.text() + "\n";
 }
