@@ -1,6 +1,7 @@
-// Span kernels for the blend arithmetic of compositor_blend.h. The common pairs (5, 6),
-// (2, 2) and (5, 2) have SSE2 kernels; every pair has a scalar kernel specialised at
-// compile time. All give exactly blendPixel's result.
+// Span kernels for the blend arithmetic of compositor_blend.h: a specialised SSE2 kernel
+// for the common pairs (5, 6), (2, 2) and (5, 2), a general SSE2 kernel specialised at
+// compile time for every other pair, and scalar kernels where SSE2 is missing. All give
+// exactly blendPixel's result.
 #include "engine/media/compositor_blend.h"
 
 #include <array>
@@ -82,11 +83,84 @@ void kernelAddAlpha(Argb* destination, const Argb* source, int count, int drawAl
     });
 }
 
+// Any pair: per channel the two products are summed in 32 bits (_mm_madd_epi16 on
+// interleaved source/destination lanes), so sums up to 2 * 255 * 255 stay exact; the
+// rounding (t + (t >> 8)) >> 8 with t = x + 128 is exact up to 65535 and gives at least 256
+// above 65152, which the final saturating pack turns into 255 as min(255, ...) does.
+template <int Code>
+inline __m128i factor16(__m128i source, __m128i destination, __m128i sourceAlpha,
+                        __m128i destinationAlpha) {
+    const __m128i full = _mm_set1_epi16(255);
+    switch (Code) {
+        case 1:
+            return _mm_setzero_si128();
+        case 2:
+            return full;
+        case 3:
+            return source;
+        case 4:
+            return _mm_sub_epi16(full, source);
+        case 5:
+            return sourceAlpha;
+        case 6:
+            return _mm_sub_epi16(full, sourceAlpha);
+        case 7:
+            return destinationAlpha;
+        case 8:
+            return _mm_sub_epi16(full, destinationAlpha);
+        case 9:
+            return destination;
+        default:
+            return _mm_sub_epi16(full, destination);
+    }
+}
+
+inline __m128i div255x32(__m128i x) {
+    const __m128i t = _mm_add_epi32(x, _mm_set1_epi32(128));
+    return _mm_srli_epi32(_mm_add_epi32(t, _mm_srli_epi32(t, 8)), 8);
+}
+
+// Two pixels in 16-bit lanes (blue, green, red, alpha each) -> the blended 16-bit lanes.
+template <int SourceFactor, int DestinationFactor>
+inline __m128i blendTwo(__m128i source, __m128i destination) {
+    const __m128i sourceAlpha = _mm_shufflehi_epi16(_mm_shufflelo_epi16(source, 0xFF), 0xFF);
+    const __m128i destinationAlpha =
+        _mm_shufflehi_epi16(_mm_shufflelo_epi16(destination, 0xFF), 0xFF);
+    const __m128i fs = factor16<SourceFactor>(source, destination, sourceAlpha, destinationAlpha);
+    const __m128i fd =
+        factor16<DestinationFactor>(source, destination, sourceAlpha, destinationAlpha);
+    const __m128i first = div255x32(
+        _mm_madd_epi16(_mm_unpacklo_epi16(source, destination), _mm_unpacklo_epi16(fs, fd)));
+    const __m128i second = div255x32(
+        _mm_madd_epi16(_mm_unpackhi_epi16(source, destination), _mm_unpackhi_epi16(fs, fd)));
+    return _mm_packs_epi32(first, second);  // at most 510, no saturation here
+}
+
+template <int SourceFactor, int DestinationFactor>
+void vectorKernel(Argb* destination, const Argb* source, int count, int drawAlpha) {
+    const __m128i drawAlphaV = _mm_set1_epi32(drawAlpha);
+    const __m128i zero = _mm_setzero_si128();
+    forEachQuad(destination, source, count, [&](Argb* out, const Argb* in) {
+        const __m128i s = load4(in);
+        const __m128i src = withAlpha(s, sourceAlpha4(s, drawAlphaV));
+        const __m128i d = load4(out);
+        const __m128i lo = blendTwo<SourceFactor, DestinationFactor>(_mm_unpacklo_epi8(src, zero),
+                                                                     _mm_unpacklo_epi8(d, zero));
+        const __m128i hi = blendTwo<SourceFactor, DestinationFactor>(_mm_unpackhi_epi8(src, zero),
+                                                                     _mm_unpackhi_epi8(d, zero));
+        store4(out, _mm_packus_epi16(lo, hi));  // min(255, ...)
+    });
+}
+
 #endif
 
 template <std::size_t... Index>
 constexpr std::array<Kernel, sizeof...(Index)> makeKernels(std::index_sequence<Index...>) {
+#if defined(__SSE2__)
+    return {&vectorKernel<static_cast<int>(Index / 10) + 1, static_cast<int>(Index % 10) + 1>...};
+#else
     return {&scalarKernel<static_cast<int>(Index / 10) + 1, static_cast<int>(Index % 10) + 1>...};
+#endif
 }
 
 std::array<Kernel, 100> buildKernelTable() {
