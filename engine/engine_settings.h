@@ -46,6 +46,8 @@ struct EngineSettings {
     std::int32_t mainWindow = 0;  // nonzero once the window holding the screen is open
     float windowX = 0.0f;         // top-left corner of the captioned window
     float windowY = 0.0f;
+    std::int32_t windowWidth = 0;  // size of the opened window in pixels; 0 = none
+    std::int32_t windowHeight = 0;
     std::int8_t joystickPresent = 0;
     std::int32_t quitFlag = 0;
     std::int32_t lastWindowEvent = 0;

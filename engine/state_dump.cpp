@@ -30,6 +30,8 @@ constexpr auto kEngineFields = std::to_array<NamedField<S>>({
     {"mainWindow", &S::mainWindow},
     {"windowX", &S::windowX},
     {"windowY", &S::windowY},
+    {"windowWidth", &S::windowWidth},
+    {"windowHeight", &S::windowHeight},
     {"joystickPresent", &S::joystickPresent},
     {"quitFlag", &S::quitFlag},
     {"lastWindowEvent", &S::lastWindowEvent},

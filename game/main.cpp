@@ -1,12 +1,14 @@
 // RERIZUVA2: parses the harness options, starts the media services on the SDL window or the
-// headless back end, and runs the program with the harness at the main loop's fixed points.
+// headless back end, plugs the world and the simulation into the frame's slots and runs the
+// game: start-up, main loop, program end.
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "engine/frame_slots.h"
+#include "engine/media/files.h"
 #include "engine/media/headless/harness.h"
 #include "engine/media/headless/harness_options.h"
 #include "engine/media/headless/headless_platform.h"
@@ -14,7 +16,8 @@
 #include "engine/media/headless/replaying_platform.h"
 #include "engine/media/sdl/sdl_platform.h"
 #include "engine/media/services.h"
-#include "game/demo_scene.h"
+#include "engine/startup.h"
+#include "game/fault_injection.h"
 
 namespace {
 
@@ -55,6 +58,27 @@ std::uint64_t chooseSeed(const media::HarnessOptions& options) {
     return (static_cast<std::uint64_t>(device()) << 32) | device();
 }
 
+// Which layer runs each step of the turn. A slot left empty is skipped.
+engine::FrameSlots gameFrameSlots(const media::HarnessOptions& options) {
+    engine::FrameSlots slots;
+    slots.loadMap = engine::recordMapSwitch;      // level loader (world/): not yet
+    slots.viewFollow = nullptr;                   // view follow (simulation/): not yet
+    slots.objectUpdate = nullptr;                 // object update (simulation/): not yet
+    slots.objectTimer = nullptr;                  // object timers (simulation/): not yet
+    slots.objectStreaming = nullptr;              // streaming (world/): not yet
+    slots.objectDraw = nullptr;                   // object drawing (simulation/): not yet
+    slots.afterDraw = nullptr;                    // after-draw step (simulation/): not yet
+    slots.drawMirrors = nullptr;                  // mirror surfaces (simulation/): not yet
+    slots.screenTexts = nullptr;                  // screen texts (engine/): not yet
+    slots.postPasses = nullptr;                   // smoothing and glow (engine/): not yet
+    slots.debugOverlay = nullptr;                 // debug overlay (engine/): not yet
+    slots.worldInput = engine::pollWorldDevices;  // engine keys (world/): not yet
+    if (options.injectFault) {
+        game::installFaultInjection(slots, options.injectFault->turn, options.injectFault->count);
+    }
+    return slots;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -88,12 +112,10 @@ int main(int argc, char** argv) {
         media::shutdownServices();
         return fail(error, 2);
     }
-    // Whatever route ends the process, the final dump, the recording and the timing are
-    // written.
-    std::atexit([] { media::harness().endOfProgram(); });
-
-    const int status = game::runDemoScene();
-    harness.endOfProgram();
-    media::shutdownServices();
-    return status;
+    // Every route out of the game (main loop, quit keys, closing screen, core error) ends
+    // through the program end, which writes the harness's outputs and shuts the services
+    // down.
+    engine::connectToMediaServices();
+    engine::frameSlots = gameFrameSlots(options);
+    engine::runGame(media::workingDirectory());
 }

@@ -25,6 +25,8 @@ constexpr OptionInfo kOptions[] = {
     {"--dump", "FILE", "write the engine state as JSON at the program end"},
     {"--message-log", "FILE", "append every message box as one JSON line"},
     {"--timing", "", "print frames and update, draw and turn times at the end"},
+    {"--inject-fault", "N:COUNT",
+     "test aid, headless only: COUNT faults in the world update of turn N"},
     {"--help", "", "show this help and exit"},
     {"--version", "", "show the program version and exit"},
 };
@@ -39,6 +41,7 @@ std::optional<long long> parseWhole(std::string_view text, long long low, long l
 
 constexpr long long kMaxTurn = std::numeric_limits<int>::max() - 1;
 constexpr long long kMaxDesktopSide = 16384;
+constexpr long long kMaxInjectedFaults = 1000;
 
 }  // namespace
 
@@ -104,6 +107,14 @@ ParsedOptions parseHarnessOptions(const std::vector<std::string>& arguments) {
                 return fail(bad);
             }
             o.seed = seed;
+        } else if (name == "--inject-fault") {
+            const std::size_t colon = value->find(':');
+            if (colon == std::string::npos) return fail(bad);
+            const auto turn = parseWhole(std::string_view(*value).substr(0, colon), 1, kMaxTurn);
+            const auto count =
+                parseWhole(std::string_view(*value).substr(colon + 1), 1, kMaxInjectedFaults);
+            if (!turn || !count) return fail(bad);
+            o.injectFault = FaultInjection{static_cast<int>(*turn), static_cast<int>(*count)};
         } else if (name == "--screenshot-at" || name == "--dump-at") {
             const std::size_t colon = value->find(':');
             if (colon == std::string::npos || colon + 1 >= value->size()) return fail(bad);
@@ -118,6 +129,9 @@ ParsedOptions parseHarnessOptions(const std::vector<std::string>& arguments) {
             if (name == "--dump") o.dumpPath = *value;
             if (name == "--message-log") o.messageLogPath = *value;
         }
+    }
+    if (parsed.outcome == OptionsOutcome::Run && o.injectFault && !o.headless) {
+        return fail("--inject-fault is a test aid for headless runs: add --headless");
     }
     return parsed;
 }

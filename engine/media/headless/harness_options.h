@@ -15,6 +15,13 @@ struct TurnFile {
     bool operator==(const TurnFile&) const = default;
 };
 
+// A test aid: raise count faults in the world update of main-loop turn `turn`.
+struct FaultInjection {
+    int turn = 0;
+    int count = 0;
+    bool operator==(const FaultInjection&) const = default;
+};
+
 struct HarnessOptions {
     bool headless = false;
     int desktopWidth = 1920;  // desktop 0 in headless mode
@@ -28,6 +35,7 @@ struct HarnessOptions {
     std::string dumpPath;
     std::string messageLogPath;
     bool timing = false;
+    std::optional<FaultInjection> injectFault;  // headless runs only
 };
 
 enum class OptionsOutcome : std::uint8_t { Run, Help, Version, Error };

@@ -1,0 +1,95 @@
+// A small CORE for black-box runs of the game, and readers for what a run leaves behind.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "engine/json_probe.h"
+#include "support/test_support.h"
+
+namespace game_test {
+
+// Key/value lines as a configuration file holds them (CR LF line ends).
+inline std::string pairs(const std::vector<std::pair<std::string, std::string>>& entries) {
+    std::string text;
+    for (const auto& [key, value] : entries)
+        text += key + "\r\n" + value + "\r\n";
+    return text;
+}
+
+// Writes CORE/ini.crc with the paths every run needs (core error texts, codec file,
+// settings log, fault report) and a captioned window, then `moreIni` (later pairs win);
+// the core error texts and the codec file; and CORE/user.crc when `user` is given.
+inline void writeCore(const testing_support::TempDir& dir, std::string_view moreIni = "",
+                      std::optional<std::string_view> user = std::nullopt) {
+    using testing_support::writeFile;
+    writeFile(dir.file("CORE/ini.crc"), pairs({{"SYSTEMTEXT", "CORE\\SYSTEM.txt"},
+                                               {"CODECS", "CORE\\codecs.txt"},
+                                               {"PATH", "CORE\\session.log"},
+                                               {"ERRORPATH", "CORE\\errors.log"},
+                                               {"SOUNDPATH", ".\\SOUND\\"},
+                                               {"SOURCEWIDTH", "800"},
+                                               {"SOURCEHEIGHT", "600"},
+                                               {"FULLSCREEN", "0"}}) +
+                                            std::string(moreIni));
+    writeFile(dir.file("CORE/SYSTEM.txt"), pairs({{"#ERROR_INIT_INIT", "Configuration missing"},
+                                                  {"#ERROR_OPEN_WORLD_SCREEN", "No screen"}}));
+    writeFile(dir.file("CORE/codecs.txt"),
+              "GFXCODEC\r\n\r\n.png\r\n\r\nSOUNDCODEC\r\n\r\n.ogg\r\n\r\n");
+    if (user) writeFile(dir.file("CORE/user.crc"), *user);
+}
+
+// Options of a small headless run.
+inline std::vector<std::string> headless(std::vector<std::string> more,
+                                         std::string desktop = "320x240") {
+    std::vector<std::string> arguments = {"--headless", "--desktop", std::move(desktop)};
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return arguments;
+}
+
+// A dump file, parsed; fails the test when it is missing or not JSON.
+inline json_probe::Value readDump(const std::string& path) {
+    const std::string text = testing_support::readFile(path);
+    auto dump = json_probe::parse(text);
+    EXPECT_TRUE(dump.has_value()) << path << ": " << text.substr(0, 200);
+    return dump.value_or(json_probe::Value{});
+}
+
+// A number of the dump's "engine" section (NaN when it is absent).
+inline double engineValue(const json_probe::Value& dump, std::string_view field) {
+    const json_probe::Value* engine = dump.find("engine");
+    const json_probe::Value* value = engine ? engine->find(field) : nullptr;
+    return value ? value->number : std::numeric_limits<double>::quiet_NaN();
+}
+
+// Width and height of a PNG file from its header; 0 x 0 when it is no PNG.
+inline std::pair<std::uint32_t, std::uint32_t> pngSize(const std::string& path) {
+    const std::string bytes = testing_support::readFile(path);
+    if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) return {0, 0};
+    auto word = [&bytes](std::size_t at) {
+        std::uint32_t value = 0;
+        for (std::size_t i = 0; i < 4; ++i)
+            value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+        return value;
+    };
+    return {word(16), word(20)};
+}
+
+// How often text occurs in haystack.
+inline int occurrences(std::string_view haystack, std::string_view text) {
+    int count = 0;
+    for (std::size_t at = haystack.find(text); at != std::string_view::npos;
+         at = haystack.find(text, at + text.size())) {
+        ++count;
+    }
+    return count;
+}
+
+}  // namespace game_test
