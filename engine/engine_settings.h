@@ -128,6 +128,7 @@ struct EngineSettings {
     std::uint32_t cycleTicks = 0;  // completed frame cycles
     std::int32_t blitStart = 0;
     std::int32_t blitEnd = 0;
+    std::int32_t drawnObjects = 0;  // drawLast as the visibility step left it (overlay)
 
     // --- World tables and loader state ----------------------------------------------------
     std::int32_t objectLast = 0;  // last index of the world object table

@@ -104,6 +104,7 @@ constexpr auto kEngineFields = std::to_array<NamedField<S>>({
     {"cycleTicks", &S::cycleTicks},
     {"blitStart", &S::blitStart},
     {"blitEnd", &S::blitEnd},
+    {"drawnObjects", &S::drawnObjects},
     {"objectLast", &S::objectLast},
     {"drawLast", &S::drawLast},
     {"collisionLast", &S::collisionLast},
@@ -185,7 +186,7 @@ void writeObjects(media::JsonWriter& json, const S& s) {
     for (std::int64_t i = 0; i <= last; ++i) {
         json.beginObject();
         json.member("index", i);
-        writeFields(json, worldObjects[static_cast<std::size_t>(i)], kWorldObjectFields);
+        writeWorldObject(json, worldObjects[static_cast<std::size_t>(i)]);
         json.endObject();
     }
     json.endArray();

@@ -1,12 +1,11 @@
 // TileDna: every DNA key the game reads, as a field named exactly like the key and stored
 // with the key's type, plus the companion fields that reading a key also sets. The world
-// object record embeds it, so its DNA fields bear the key names.
+// object record (world_object.h) derives from it, so its DNA fields bear the key names and
+// the DNA readers of formats/ fill a WorldObject directly.
 #pragma once
 
 #include <cstdint>
 #include <string>
-
-namespace formats {
 
 struct TileDna {
     std::int8_t worldFTileIsActive = 0;
@@ -84,5 +83,3 @@ struct TileDna {
     std::int8_t lifetimeActive = 0;  // worldFTileLifeTime above 0
     std::int8_t rotating = 0;        // set by worldFTileRandomRotate
 };
-
-}  // namespace formats
