@@ -310,4 +310,49 @@ TEST_F(CompositorDraw, OneToOneBilinearShortcutMatchesTheGeneralPath) {
     }
 }
 
+TEST(CompositorStress, RandomGeometryStaysInsideEveryBuffer) {
+    // Random zooms, turns and corner sets, tiny and huge, on pictures one texel wide or
+    // high: the sanitizer build turns any read or write outside a picture or the screen
+    // into a failure.
+    Compositor compositor;
+    compositor.resize(13, 11);
+    std::uint32_t seed = 12345;
+    auto next = [&seed]() {
+        seed = seed * 1103515245u + 12345u;
+        return seed >> 8;
+    };
+    auto coordinate = [&]() {
+        static constexpr float kScales[] = {1.0f, 4.0f, 20.0f, 1e4f, 1e12f};
+        const float unit = static_cast<float>(next() % 2001) / 1000.0f - 1.0f;
+        return unit * kScales[next() % 5] + 6.0f;
+    };
+    std::vector<media::SpriteHandle> sprites;
+    for (auto [w, h] : {std::pair{1, 1}, {1, 5}, {7, 1}, {3, 3}, {2, 9}}) {
+        sprites.push_back(spriteOf(compositor, coordinateImage(w, h)));
+    }
+    compositor.beginPass();
+    for (int i = 0; i < 4000; ++i) {
+        const auto sprite = sprites[next() % sprites.size()];
+        compositor.setFilter(next() % 2 == 0 ? Filter::Nearest : Filter::Bilinear);
+        compositor.setBlend(static_cast<int>(next() % 11), static_cast<int>(next() % 11));
+        switch (next() % 3) {
+            case 0:
+                compositor.zoomSprite(sprite, coordinate() - 6.0f, coordinate() - 6.0f);
+                break;
+            case 1:
+                compositor.zoomSprite(sprite, coordinate() - 6.0f, coordinate() - 6.0f);
+                compositor.rotateSprite(sprite, static_cast<float>(next() % 7200) / 10.0f, false);
+                break;
+            default:
+                compositor.setSpriteCorners(sprite, {{{coordinate(), coordinate()},
+                                                      {coordinate(), coordinate()},
+                                                      {coordinate(), coordinate()},
+                                                      {coordinate(), coordinate()}}});
+        }
+        compositor.drawSprite(sprite, coordinate() - 6.0f, coordinate() - 6.0f,
+                              static_cast<int>(next() % 300) - 20);
+    }
+    EXPECT_EQ(compositor.frame().pixels.size(), 13u * 11u);
+}
+
 }  // namespace
