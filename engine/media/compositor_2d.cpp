@@ -14,6 +14,8 @@ namespace media {
 namespace {
 
 constexpr Argb kOpaque = 0xFF000000u;
+static_assert(Compositor::kSystemFontWidth == kSystemGlyphWidth &&
+              Compositor::kSystemFontHeight == kSystemGlyphHeight);
 
 // Fills the part of [x, x + width) x [y, y + height) that lies on the screen. 64-bit
 // bounds, so positions near the integer limits cannot overflow.
