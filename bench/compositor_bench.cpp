@@ -251,10 +251,11 @@ class RatioReporter : public benchmark::ConsoleReporter {
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration) {
+            // With repetitions the median, reported after the single runs, wins.
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median") {
                 const auto iterations = static_cast<double>(run.iterations);
-                times_[run.benchmark_name()] = {run.real_accumulated_time / iterations,
-                                                run.cpu_accumulated_time / iterations};
+                times_[run.run_name.str()] = {run.real_accumulated_time / iterations,
+                                              run.cpu_accumulated_time / iterations};
             }
         }
     }
