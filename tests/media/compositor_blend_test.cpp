@@ -153,21 +153,4 @@ TEST(CompositorBlend, UnknownCodesBehaveAsSourceAlphaAndInverseSourceAlpha) {
     EXPECT_EQ(render(2, 0), render(2, 6));
 }
 
-TEST(CompositorBlend, DefaultPairIsAlphaBlending) {
-    Compositor compositor;
-    compositor.resize(1, 1);
-    compositor.beginPass();
-    // Opaque red at alpha 128 over opaque black: red round(255 * 128 / 255) = 128; the
-    // alpha byte is round((128 * 128 + 255 * 127) / 255) = 191.
-    compositor.drawSprite(
-        compositor.makeSprite(compositor.addPicture(makeImage(1, 1, {0xFFFF0000}))), 0, 0, 128);
-    EXPECT_EQ(pixelAt(compositor, 0, 0), 0xBF800000u);
-    // Picture alpha 128 and draw alpha 200 give a source alpha of round(100.39) = 100.
-    compositor.clear(0, 0, 0);
-    compositor.drawSprite(
-        compositor.makeSprite(compositor.addPicture(makeImage(1, 1, {0x80FFFFFF}))), 0, 0, 200);
-    // colour round(255 * 100 / 255) = 100; alpha round((100 * 100 + 255 * 155) / 255) = 194
-    EXPECT_EQ(pixelAt(compositor, 0, 0), 0xC2646464u);
-}
-
 }  // namespace
