@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "engine/state_dump.h"
+#include "engine/world_object.h"
+#include "engine_fixture.h"
+#include "json_probe.h"
+
+namespace {
+
+const json_probe::Value& member(const json_probe::Value& object, std::string_view key) {
+    const json_probe::Value* found = object.find(key);
+    if (found == nullptr) {
+        ADD_FAILURE() << "missing member " << key;
+        static const json_probe::Value kMissing;
+        return kMissing;
+    }
+    return *found;
+}
+
+class WorldObjectTableTest : public EngineTest {};
+
+TEST_F(WorldObjectTableTest, TheTableKeepsOneZeroFilledSpare) {
+    ASSERT_EQ(worldObjects.size(), kInitialWorldObjects);
+    growWorldObjects(1);  // the first object: the three start records suffice
+    EXPECT_EQ(worldObjects.size(), 3u);
+    for (std::int32_t count = 2; count <= 40; ++count) {
+        worldObjects[static_cast<std::size_t>(count - 1)].posX = 1.0f;  // the object made
+        worldObjects[static_cast<std::size_t>(count - 1)].worldFTileIDString = "WALL";
+        growWorldObjects(count);
+        ASSERT_EQ(worldObjects.size(), static_cast<std::size_t>(count) + 1);
+        const WorldObject& spare = worldObjects.back();
+        EXPECT_EQ(spare.posX, 0.0f);
+        EXPECT_TRUE(spare.worldFTileIDString.empty());
+        EXPECT_EQ(spare.leftSet.frameSprites[31], 0u);
+    }
+    // A later, smaller level keeps the records (they are reset, not dropped).
+    growWorldObjects(5);
+    EXPECT_EQ(worldObjects.size(), 41u);
+    EXPECT_EQ(worldObjects[10].worldFTileIDString, "WALL");
+}
+
+TEST_F(WorldObjectTableTest, IndexListsGrowToTheirCountPlusOne) {
+    std::vector<std::int32_t>& list = engineSettings.collisionList;
+    std::int32_t count = 0;
+    ASSERT_EQ(list.size(), kInitialObjectListEntries);
+    for (std::int32_t i = 0; i < 10; ++i) {
+        EXPECT_EQ(appendObjectIndex(list, count, 100 + i), i);
+        EXPECT_GE(list.size(), static_cast<std::size_t>(count) + 1);
+        EXPECT_EQ(list[static_cast<std::size_t>(count)], 0);  // the entry after is zero
+    }
+    EXPECT_EQ(count, 10);
+    EXPECT_EQ(list[9], 109);
+    std::int32_t broken = -5;  // a negative count starts the list again at 0
+    EXPECT_EQ(appendObjectIndex(list, broken, 7), 0);
+    EXPECT_EQ(broken, 1);
+}
+
+TEST_F(WorldObjectTableTest, DirectionCodesFindTheirSets) {
+    WorldObject object;
+    EXPECT_EQ(animationSetFor(object, kDirectionUp), &object.upSet);
+    EXPECT_EQ(animationSetFor(object, kDirectionDown), &object.downSet);
+    EXPECT_EQ(animationSetFor(object, kDirectionLeft), &object.leftSet);
+    EXPECT_EQ(animationSetFor(object, kDirectionRight), &object.rightSet);
+    EXPECT_EQ(animationSetFor(object, kDirectionDefault), &object.defaultSet);
+    EXPECT_EQ(animationSetFor(object, 31), nullptr);
+    EXPECT_EQ(animationSetFor(object, 0), nullptr);
+}
+
+TEST_F(WorldObjectTableTest, TheDumpNamesEveryFieldOnceAndTheSetCounters) {
+    std::set<std::string_view> names;
+    for (const WorldObjectField& field : kWorldObjectFields)
+        EXPECT_TRUE(names.insert(field.name).second) << field.name;
+    // The DNA keys are fields of the record under their own names.
+    for (const char* key : {"worldFTileIsActive", "worldFTileinGameLiveTimeCounter", "hp",
+                            "useWeapon", "postEFFECT", "animContainer", "noStream"}) {
+        EXPECT_EQ(names.count(key), 1u) << key;
+    }
+
+    worldObjects[0].upSet.frameCount = 4;
+    worldObjects[0].upSet.currentFrame = 2;
+    worldObjects[0].worldFTileIDString = "WANZE";
+    const auto dump = json_probe::parse(engine::dumpEngineState(0));
+    ASSERT_TRUE(dump.has_value());
+    const json_probe::Value& objects = member(*dump, "objects");
+    ASSERT_EQ(objects.items.size(), 1u);
+    const json_probe::Value& first = objects.items[0];
+    EXPECT_EQ(member(first, "worldFTileIDString").text, "WANZE");
+    const json_probe::Value& sets = member(first, "animationSets");
+    ASSERT_EQ(sets.members.size(), 5u);
+    EXPECT_EQ(member(member(sets, "UP"), "frameCount").number, 4.0);
+    EXPECT_EQ(member(member(sets, "UP"), "currentFrame").number, 2.0);
+    EXPECT_EQ(member(member(sets, "DEFAULT"), "frameCount").number, 0.0);
+}
+
+}  // namespace
