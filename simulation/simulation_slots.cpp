@@ -1,0 +1,20 @@
+#include "simulation/simulation_slots.h"
+
+#include "simulation/after_draw.h"
+#include "simulation/object_draw.h"
+#include "simulation/object_update.h"
+
+namespace simulation {
+
+void installSimulationSlots(engine::FrameSlots& slots) {
+    slots.objectUpdate = updateObject;
+    slots.objectTimer = lifeTimeStep;
+    slots.objectDraw = drawObject;
+    slots.afterDraw = afterDrawStep;
+}
+
+void installSimulationSlots() {
+    installSimulationSlots(engine::frameSlots);
+}
+
+}  // namespace simulation

@@ -1,0 +1,18 @@
+// Plugs the simulation into the frame. The game program fills its slot table with
+// installSimulationSlots(slots) before it wraps any slot (the fault injection of test runs)
+// and before the main loop starts.
+#pragma once
+
+#include "engine/frame_slots.h"
+
+namespace simulation {
+
+// Fills the frame slots the simulation owns: the per-object update, the per-object timer
+// step (lifeTimeStep once more), the per-object draw and the after-draw step. The streaming
+// step, the loader and the mirror pass belong to other parts and are left as they are.
+void installSimulationSlots(engine::FrameSlots& slots);
+
+// The same on the table the frame runs (engine::frameSlots).
+void installSimulationSlots();
+
+}  // namespace simulation
