@@ -58,17 +58,6 @@ TEST_F(WorldObjectTableTest, IndexListsGrowToTheirCountPlusOne) {
     EXPECT_EQ(broken, 1);
 }
 
-TEST_F(WorldObjectTableTest, DirectionCodesFindTheirSets) {
-    WorldObject object;
-    EXPECT_EQ(animationSetFor(object, kDirectionUp), &object.upSet);
-    EXPECT_EQ(animationSetFor(object, kDirectionDown), &object.downSet);
-    EXPECT_EQ(animationSetFor(object, kDirectionLeft), &object.leftSet);
-    EXPECT_EQ(animationSetFor(object, kDirectionRight), &object.rightSet);
-    EXPECT_EQ(animationSetFor(object, kDirectionDefault), &object.defaultSet);
-    EXPECT_EQ(animationSetFor(object, 31), nullptr);
-    EXPECT_EQ(animationSetFor(object, 0), nullptr);
-}
-
 TEST_F(WorldObjectTableTest, TheDumpNamesEveryFieldOnceAndTheSetCounters) {
     std::set<std::string_view> names;
     for (const WorldObjectField& field : kWorldObjectFields)

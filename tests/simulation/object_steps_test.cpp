@@ -130,7 +130,7 @@ TEST_F(ObjectStepsTest, FlickerRevivesASwitchedOffObjectButNeverAGoneOne) {
     EXPECT_EQ(object(1).worldFTileIsActive, kObjectSwitchedOff);
 }
 
-TEST_F(ObjectStepsTest, ExpansionRestartsAtFullSizeAndFadesCountTheirWay) {
+TEST_F(ObjectStepsTest, ExpansionRestartsAtFullSize) {
     object(0).worldFTileExpansionValueH = -4.0f;
     object(0).worldFTileExpansionValueV = 1.0f;
     simulation::objectStep(0);
@@ -139,17 +139,6 @@ TEST_F(ObjectStepsTest, ExpansionRestartsAtFullSizeAndFadesCountTheirWay) {
     simulation::objectStep(0);
     simulation::objectStep(0);  // 2 - 4 <= 0: back to maxWidth
     EXPECT_EQ(object(0).width, 10.0f);
-
-    object(1).worldFTileFadeIn = 100.0f;
-    object(1).worldFTileFadeInStep = -30.0f;  // added
-    object(1).worldFTileFadeOut = 50.0f;
-    object(1).worldFTileFadeOutStep = 30.0f;  // subtracted
-    for (int frame = 0; frame < 4; ++frame)
-        simulation::objectStep(1);
-    EXPECT_EQ(object(1).worldFTileFadeIn, -20.0f);
-    EXPECT_EQ(object(1).worldFTileFadeOut, 0.0f);
-    simulation::objectStep(1);
-    EXPECT_EQ(object(1).worldFTileFadeIn, 0.0f);  // rests at 0
 }
 
 TEST_F(ObjectStepsTest, FrameStepsWrapAndKeepTheTimer) {

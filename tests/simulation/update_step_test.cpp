@@ -45,20 +45,6 @@ TEST_F(UpdateStepTest, LifeTicksLieTwiceTheTimerApart) {
     EXPECT_EQ(object(0).worldFTileLifeTime, 0);
 }
 
-TEST_F(UpdateStepTest, LifeEndRestoresTheSizeOfAnExpandingObject) {
-    makeObjects(1);
-    object(0).lifetimeActive = 1;
-    object(0).worldFTileLifeTime = 0;
-    object(0).worldFTileExpansionValueH = 1.0f;
-    object(0).width = 17.0f;
-    object(0).maxWidth = 10.0f;
-    object(0).linkedObject = 3;
-    lifeTimeStep(0);
-    EXPECT_EQ(object(0).worldFTileIsActive, kObjectSwitchedOff);
-    EXPECT_EQ(object(0).width, 10.0f);
-    EXPECT_EQ(object(0).linkedObject, 0);
-}
-
 TEST_F(UpdateStepTest, VisibilityIsStrictAtEveryEdge) {
     struct Case {
         float x, y, w, h;
@@ -143,23 +129,6 @@ TEST_F(UpdateStepTest, EveryObjectIsMarkedButAPlayerDeathFreezesTheWorld) {
     updateObject(0);
     EXPECT_EQ(engineSettings.drawLast, -1);
     EXPECT_EQ(object(0).centerX, 10.0f);  // the centre of the last frame before the death
-}
-
-TEST_F(UpdateStepTest, TheCentreFollowsPositionAndSize) {
-    makeObjects(1);
-    object(0).posX = 3.0f;
-    object(0).width = 7.0f;
-    object(0).posY = -4.0f;
-    object(0).height = 2.0f;
-    simulation::refreshCenter(0);
-    EXPECT_FLOAT_EQ(object(0).centerX, 6.5f);
-    EXPECT_FLOAT_EQ(object(0).centerY, -3.0f);
-}
-
-TEST_F(UpdateStepTest, AFaultyIndexIsReportedAsTheObjectUnit) {
-    makeObjects(1);
-    EXPECT_FALSE(media::guardedStep([] { updateObject(5); }));
-    EXPECT_EQ(media::lastFault().position.unit, media::SourceUnit::SGFXCORE);
 }
 
 }  // namespace
