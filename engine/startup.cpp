@@ -19,7 +19,8 @@
 namespace engine {
 namespace {
 
-// Start-up step 4 and its later repetitions by the font and the level loader.
+// Start-up step 4: from the start values, so all four are 1.0 here; the font and the level
+// loader compute them again from the opened screen and the loaded map.
 void computeScalers() {
     EngineSettings& s = engineSettings;
     s.scalerX = s.SCRW / s.SRC_SCRW;

@@ -141,6 +141,11 @@ TEST(GameFrames, FaultInjectionIsAHeadlessTestAidOnly) {
     const auto result = runProgram(RZ_GAME_EXE, {"--inject-fault", "1:1"}, dir.path());
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_NE(result.output.find("--headless"), std::string::npos) << result.output;
+    for (const char* bad : {"0:1", "3:0", "3", "3:x", ":2"}) {
+        EXPECT_EQ(runProgram(RZ_GAME_EXE, headless({"--inject-fault", bad}), dir.path()).exitCode,
+                  2)
+            << bad;
+    }
 }
 
 }  // namespace
