@@ -122,6 +122,12 @@ void freeAnimationFrames(WorldObject& object) {
     // count since the frames were loaded, and a handle left behind would never be freed.
     for (const AnimationDirection& direction : kAnimationDirections) {
         AnimationSet& set = object.*direction.set;
+        // Most objects never had frames; one pass over the handles skips them.
+        std::uint32_t anyHandle = 0;
+        for (std::size_t frame = 0; frame < kAnimationFrameSlots; ++frame) {
+            anyHandle |= set.frameSprites[frame] | set.frameSprites3D[frame];
+        }
+        if (anyHandle == 0) continue;
         for (std::size_t frame = 1; frame < kAnimationFrameSlots; ++frame) {
             freeFrame(set, frame);
         }

@@ -74,11 +74,15 @@ const DnaPrototype& masterPrototype() {
     return *master;
 }
 
-// The master record after the fixed part of the record creation and the tile's DNA.
+// The master record after the fixed part of the record creation and the tile's DNA. The
+// first object of a tile name in a load also prefetches its picture; later ones find it
+// cached (the cache is emptied only by the unload at the start of a load), so a record
+// costs one name lookup, not two.
 const DnaPrototype& tilePrototype(const std::string& name) {
     auto& tiles = loader().prototypes.tiles;
     const auto found = tiles.find(name);
     if (found != tiles.end()) return found->second;
+    prefetchPicture(name);
     DnaPrototype prototype;
     prototype.record = masterPrototype().record;
     prototype.record.dnaName.clear();
@@ -99,9 +103,9 @@ void freePicture(std::uint32_t& picture) {
     picture = 0;
 }
 
-// Every media handle the object holds: its sprites, its sound, its frames and its shadow
-// (which the master DNA reset would otherwise leave drawn under an unrelated object).
-void releaseObjectMedia(WorldObject& object) {
+// The handles outside the direction sets: sprites, sound and shadow (which the master DNA
+// reset would otherwise leave drawn under an unrelated object).
+void releaseObjectHandles(WorldObject& object) {
     freeSprite3D(object.sprite3D);
     freePicture(object.sprite);
     if (object.objectSound != 0 && media::soundExists(object.objectSound)) {
@@ -109,19 +113,61 @@ void releaseObjectMedia(WorldObject& object) {
         media::freeSound(object.objectSound);
     }
     object.objectSound = 0;
-    freeAnimationFrames(object);
     freeSprite3D(object.shadowSprite3D);
     freePicture(object.shadowSprite);
+    object.hasShadow = 0;
+}
+
+// Every media handle the object holds, its animation frames included.
+void releaseObjectMedia(WorldObject& object) {
+    releaseObjectHandles(object);
+    freeAnimationFrames(object);
+}
+
+// The media effects of the master DNA for object i: the life value and a master shadow
+// (loaded per object). Measuring is not among them: the reset record has no picture path.
+void applyMasterEffects(std::int32_t i, const DnaOutcome& master) {
+    DnaOutcome effects = master;
+    effects.animationContainer = false;
+    applyDnaEffects(i, effects);
 }
 
 // The record takes the master state: media freed, then the master prototype and its
-// media effects (a master shadow is loaded per object).
+// media effects.
 void resetRecord(std::int32_t i) {
     const DnaPrototype& master = masterPrototype();
     WorldObject& object = CHECKED_AT(worldObjects, i);
     releaseObjectMedia(object);
     object = master.record;
-    applyDnaEffects(i, master.outcome);
+    applyMasterEffects(i, master.outcome);
+}
+
+// Object i takes the prototype of its tile. The record it replaces is a reset one (the
+// master record, or zero-filled if never used): those differ from the prototype only in the
+// DNA fields and the fields the DNA application and the creation steps set, so only those
+// are copied. Copying the whole record would also write its five direction sets (2.5 KB,
+// nearly all of the record), which are zero on both sides; for a large level that memory
+// traffic costs more than everything else the loader does per object. The shadow stays:
+// it is the reset's (a master shadow) until the tile's own effects replace it.
+void takePrototype(WorldObject& object, const WorldObject& prototype) {
+    static_cast<TileDna&>(object) = static_cast<const TileDna&>(prototype);
+    object.picturePath = prototype.picturePath;
+    object.tileName = prototype.tileName;
+    object.dnaName = prototype.dnaName;
+    object.savePointX = prototype.savePointX;
+    object.savePointY = prototype.savePointY;
+    object.removed = prototype.removed;
+    object.streamState = prototype.streamState;
+    object.hasSprite = prototype.hasSprite;
+    object.soundLoaded = prototype.soundLoaded;
+    object.soundPlaying = prototype.soundPlaying;
+    object.framesResident = prototype.framesResident;
+    object.visibleThisFrame = prototype.visibleThisFrame;
+    object.hasAnimContainer = prototype.hasAnimContainer;
+    object.canMoveH = prototype.canMoveH;
+    object.canMoveV = prototype.canMoveV;
+    object.animFrameCount = prototype.animFrameCount;
+    object.animDirection = prototype.animDirection;
 }
 
 // The layer files of the map directory, read before any object is made so that the object
@@ -191,24 +237,21 @@ void createObject(const formats::TileRecord& record, std::int32_t fitMode) {
     EngineSettings& s = engineSettings;
     const std::int32_t i = s.objectLast;
     if (i < 0) return;
-    prefetchPicture(record.name);
+    const DnaPrototype& prototype = tilePrototype(record.name);  // prefetches the picture
     s.mapLineCounter += kLinesPerRecord;
     if (s.loadingTotal > kLoadingBarAbove) stepLoadingBar();
 
     growWorldObjects(i);
-    if (i > loader().resetThrough) resetRecord(i);
-    const DnaPrototype& prototype = tilePrototype(record.name);
+    // A record the unload did not reset is reset here; the prototype copy below stands in
+    // for the master record copy, so only the media and the master effects are left to do.
+    // Such a record lay past every object of the levels since its last reset, where nothing
+    // loads frames (only objects of the running level stream in), so a master shadow is
+    // the most it can hold.
+    const bool resetHere = i > loader().resetThrough;
+    if (resetHere) releaseObjectHandles(CHECKED_AT(worldObjects, i));
     {
         WorldObject& object = CHECKED_AT(worldObjects, i);
-        // Only the shadow can be held from the reset; every other handle is 0 there and in
-        // the prototype.
-        const std::uint32_t shadowSprite = object.shadowSprite;
-        const std::uint32_t shadowSprite3D = object.shadowSprite3D;
-        const std::int8_t hasShadow = object.hasShadow;
-        object = prototype.record;
-        object.shadowSprite = shadowSprite;
-        object.shadowSprite3D = shadowSprite3D;
-        object.hasShadow = hasShadow;
+        takePrototype(object, prototype.record);
         object.posX = record.x;
         object.homeX = record.x;
         object.posY = record.y;
@@ -217,6 +260,7 @@ void createObject(const formats::TileRecord& record, std::int32_t fitMode) {
         object.height = record.height;
         object.layer = record.layer;
     }
+    if (resetHere) applyMasterEffects(i, masterPrototype().outcome);
     applyDnaEffects(i, prototype.outcome);
 
     WorldObject& object = CHECKED_AT(worldObjects, i);

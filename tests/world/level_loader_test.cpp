@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 #include <string>
+#include <type_traits>
+#include <variant>
 
 #include "engine/media/files.h"
 #include "media/ogg_encoder.h"
 #include "world/hud_texts.h"
 #include "world/level_loader.h"
+#include "world/object_streaming.h"
 #include "world/screen_fit.h"
 #include "world_fixture.h"
 
@@ -358,6 +362,124 @@ TEST_F(LevelLoaderTest, TheLoadRestoresMultitaskAndRebuildsTheHudTexts) {
     world::rebuildHudTexts();
     EXPECT_EQ(s.playerStatus[world::kStatusIdCards].text.size(),
               static_cast<std::size_t>(world::kHudTextLimit));
+}
+
+}  // namespace
+}  // namespace world_test
+
+namespace world_test {
+namespace {
+
+// Every field of an object as text, media handles as "handle"/"none" (their numbers depend
+// on what was loaded before) and times left out.
+std::string describe(const WorldObject& object) {
+    static const std::set<std::string_view> kHandles = {"sprite3D", "sprite", "shadowSprite",
+                                                        "shadowSprite3D", "objectSound"};
+    static const std::set<std::string_view> kTimes = {"lastSeenTick", "lifetimeStart",
+                                                      "lastFrameTick", "soundStartTick"};
+    std::string text;
+    for (const WorldObjectField& field : kWorldObjectFields) {
+        if (kTimes.count(field.name) != 0) continue;
+        std::string value = std::visit(
+            [&](auto pointer) {
+                const auto& member = object.*pointer;
+                if constexpr (std::is_same_v<std::decay_t<decltype(member)>, std::string>) {
+                    return member;
+                } else {
+                    return std::to_string(member);
+                }
+            },
+            field.member);
+        if (kHandles.count(field.name) != 0) value = value == "0" ? "none" : "handle";
+        text += std::string(field.name) + "=" + value + ";";
+    }
+    for (const AnimationDirection& direction : kAnimationDirections) {
+        const AnimationSet& set = object.*direction.set;
+        text += std::string(direction.name) + ":" + std::to_string(set.frameCount) + "/" +
+                std::to_string(set.currentFrame);
+        for (std::size_t f = 0; f < kAnimationFrameSlots; ++f) {
+            text += "," + std::to_string(set.frameSprites[f] != 0) +
+                    std::to_string(set.frameSprites3D[f] != 0) + ":" +
+                    std::to_string(set.frameWidths[f]) + "x" + std::to_string(set.frameHeights[f]);
+        }
+        text += ";";
+    }
+    return text;
+}
+
+class RecordReuseTest : public LevelLoaderTest {
+  protected:
+    void writeContent() const {
+        writeDna("DNA", {{"worldFTileIsActive", "1"},
+                         {"worldFTileTransparency", "200"},
+                         {"worldFTileUseShadow", "SHADE"},
+                         {"worldFTileVELO", "2"}});
+        writePicture(dir.file("FX/SHADE.png"), 4, 4);
+        writePicture(dir.file("FX/DARK.png"), 4, 4);
+        writeTile("WALL", {{"worldFTileCollision", "1"}, {"hp", "30"}});
+        writeTile("SPIN", {{"worldFTileRotate", "0.5"},
+                           {"worldFTileUseShadow", "DARK"},
+                           {"animContainer", "HERO"},
+                           {"worldFTileLifeTime", "4"}});
+        writeTile("PLAYER", {{"worldFTilePlayerID", "1"}, {"hp", "90"}});
+        writePicture(dir.file("ANIM/HERO/DEFAULT/1.png"), 8, 8);
+        writePicture(dir.file("ANIM/HERO/LEFT/1.png"), 8, 8);
+        std::vector<formats::TileRecord> big;
+        for (int i = 0; i < 12; ++i)
+            big.push_back(tile(i % 3 == 0 ? "SPIN" : "WALL", i * 10.0f, 5, 20, 30));
+        writeLayer(1, 0, big);
+        writeLayer(
+            2, 0,
+            {tile("WALL", 1, 2, 3, 4), tile("SPIN", 5, 6, 16, 8), tile("PLAYER", 0, 0, 9, 9)});
+        writeLayer(2, 4, {tile("WALL", 7, 7, 7, 7, 4), tile("GONE", 1, 1, 1, 1, 4)});
+        std::vector<formats::TileRecord> larger;
+        for (int i = 0; i < 20; ++i)
+            larger.push_back(tile(i % 2 == 0 ? "SPIN" : "PLAYER", i * 3.0f, 1, 10, 10));
+        writeLayer(3, 0, larger);
+    }
+    void load(std::int32_t map) { LevelLoaderTest::load(map); }
+    std::vector<std::string> describeLevel() {
+        std::vector<std::string> objects;
+        for (std::int32_t i = 0; i <= engineSettings.objectLast; ++i)
+            objects.push_back(describe(object(i)));
+        return objects;
+    }
+    // Everything an object of a running level may be given.
+    void runLevel() {
+        for (std::int32_t i = 0; i <= engineSettings.objectLast; ++i) {
+            WorldObject& o = object(i);
+            o.onScreen = 1;
+            world::streamStep(i);
+            o.rotationAngle = 1.5f;
+            o.liveTimeAccumulator = 3;
+            o.followTarget = 2;
+            o.linkedObject = 1;
+            o.defaultSet.currentFrame = 1;
+            o.upSet.currentFrame = 1;
+            o.centerX = 99.0f;
+            o.fireState = 2;
+        }
+    }
+};
+
+TEST_F(RecordReuseTest, AMapLoadsTheSameWhateverWasLoadedBefore) {
+    writeContent();
+    load(2);
+    const std::vector<std::string> fresh = describeLevel();
+    ASSERT_EQ(fresh.size(), 5u);
+
+    for (const std::int32_t before : {1, 3}) {
+        load(before);
+        runLevel();
+        load(2);
+        runLevel();
+        load(7);  // an empty level between
+        load(2);
+        const std::vector<std::string> again = describeLevel();
+        ASSERT_EQ(again.size(), fresh.size());
+        for (std::size_t i = 0; i < fresh.size(); ++i)
+            EXPECT_EQ(again[i], fresh[i]) << "object " << i << " after map " << before;
+    }
 }
 
 }  // namespace
