@@ -1,14 +1,17 @@
 #include "world/world_slots.h"
 
-#include "engine/frame_slots.h"
 #include "world/level_loader.h"
 #include "world/object_streaming.h"
 
 namespace world {
 
+void installWorldSlots(engine::FrameSlots& slots) {
+    slots.loadMap = loadLevelSlot;
+    slots.objectStreaming = streamStep;
+}
+
 void installWorldSlots() {
-    engine::frameSlots.loadMap = loadLevelSlot;
-    engine::frameSlots.objectStreaming = streamStep;
+    installWorldSlots(engine::frameSlots);
 }
 
 }  // namespace world

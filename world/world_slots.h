@@ -1,11 +1,17 @@
 // The world's steps in the main loop: the map load at the top of a turn and the streaming
-// step of every object after its update.
+// step of every object after its update. The game program fills its slot table with
+// installWorldSlots(slots) before it wraps any slot (the fault injection of test runs) and
+// before the main loop starts.
 #pragma once
+
+#include "engine/frame_slots.h"
 
 namespace world {
 
-// Puts loadLevelSlot into the map-load slot and streamStep into the streaming slot of
-// engine::frameSlots. The game program calls it after it has filled the slots.
+// Puts loadLevelSlot into the map-load slot and streamStep into the streaming slot.
+void installWorldSlots(engine::FrameSlots& slots);
+
+// The same on the table the frame runs (engine::frameSlots).
 void installWorldSlots();
 
 }  // namespace world

@@ -5,6 +5,7 @@
 #include "media/ogg_encoder.h"
 #include "world/level_loader.h"
 #include "world/object_streaming.h"
+#include "world/world_slots.h"
 #include "world_fixture.h"
 
 namespace world_test {
@@ -146,6 +147,21 @@ TEST(StreamingClock, TheDelayHoldsAcrossTheTickWrap) {
     EXPECT_FALSE(world::offScreenLongEnough(5, lastSeen, 21));
     EXPECT_FALSE(world::offScreenLongEnough(1000, 900, 100));
     EXPECT_TRUE(world::offScreenLongEnough(1001, 900, 100));
+}
+
+}  // namespace
+}  // namespace world_test
+
+namespace world_test {
+namespace {
+
+TEST(WorldSlots, TheLoaderAndTheStreamingTakeTheirSlots) {
+    engine::FrameSlots slots;
+    slots.objectUpdate = [](std::int32_t) {};
+    world::installWorldSlots(slots);
+    EXPECT_EQ(slots.loadMap, &world::loadLevelSlot);
+    EXPECT_EQ(slots.objectStreaming, &world::streamStep);
+    EXPECT_NE(slots.objectUpdate, nullptr);  // other slots stay as they were
 }
 
 }  // namespace
