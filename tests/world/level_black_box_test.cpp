@@ -1,0 +1,99 @@
+// Black-box runs of the game on a generated level: the objects in the dump with their
+// fitted positions, and the streamed sprites in the screenshot. Both need the game program
+// to plug the world (and, for sprites on screen, the simulation) into its frame slots; a
+// program that does not is reported as a skip, not a failure.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/media/pictures.h"
+#include "formats/map_file.h"
+#include "game/game_core.h"
+#include "support/test_support.h"
+
+namespace world_test {
+namespace {
+
+using game_test::engineValue;
+using game_test::headless;
+using game_test::pairs;
+using game_test::readDump;
+using testing_support::runProgram;
+using testing_support::TempDir;
+using testing_support::writeFile;
+
+constexpr media::Argb kTileColour = media::makeArgb(255, 30, 90, 210);
+
+void writeLevel(const TempDir& dir) {
+    game_test::writeCore(dir, pairs({{"GFX", ".\\GFX\\"},
+                                     {"SIMCORE", ".\\MAPS\\"},
+                                     {"CACHE", ".\\CACHE\\"},
+                                     {"APPENTRY", "0"},
+                                     {"MAXPLAYERS", "1"}}));
+    media::Image picture;
+    picture.width = 16;
+    picture.height = 16;
+    picture.pixels.assign(256, kTileColour);
+    writeFile(dir.file("GFX/BLOCK.png"), "");
+    ASSERT_TRUE(media::writePng(dir.file("GFX/BLOCK.png"), picture, true));
+    writeFile(dir.file("GFX/BLOCK.dll"),
+              pairs({{"worldFTileIsActive", "1"}, {"worldFTileTransparency", "255"}}));
+    std::vector<formats::TileRecord> records = {
+        {"BLOCK", 0, 100, 50, 33, 20, 0},
+        {"BLOCK", 0, 400, 300, 50, 50, 0},
+    };
+    std::vector<const formats::TileRecord*> pointers = {&records[0], &records[1]};
+    writeFile(dir.file("MAPS/0/0"), formats::formatLayerText(pointers, 0));
+}
+
+const json_probe::Value* objectAt(const json_probe::Value& dump, std::size_t index) {
+    const json_probe::Value* objects = dump.find("objects");
+    if (objects == nullptr || objects->items.size() <= index) return nullptr;
+    return &objects->items[index];
+}
+
+double field(const json_probe::Value& object, std::string_view name) {
+    const json_probe::Value* value = object.find(name);
+    return value ? value->number : -1.0;
+}
+
+TEST(LevelBlackBox, AGeneratedLevelIsFittedAndStreamedOnScreen) {
+    TempDir dir;
+    writeLevel(dir);
+    const auto result = runProgram(
+        RZ_GAME_EXE,
+        headless({"--frames", "3", "--dump-at", "3:level.json", "--screenshot-at", "3:level.png"},
+                 "1280x1024"),
+        dir.path());
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    const auto dump = readDump(dir.file("level.json"));
+    if (engineValue(dump, "mapLineCounter") == 0) {
+        GTEST_SKIP() << "the game does not plug the level loader into its frame slots";
+    }
+    EXPECT_EQ(engineValue(dump, "actualMapId"), 0);
+    EXPECT_EQ(engineValue(dump, "objectLast"), 1);
+    EXPECT_EQ(engineValue(dump, "scalerX"), 1.6);
+    EXPECT_EQ(engineValue(dump, "pictureCacheCount"), 1);
+    const json_probe::Value* first = objectAt(dump, 0);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(field(*first, "posX"), 160);
+    EXPECT_EQ(field(*first, "width"), 53);
+    EXPECT_EQ(field(*first, "posY"), 67);
+    const json_probe::Value* second = objectAt(dump, 1);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(field(*second, "posX"), 640);
+    EXPECT_EQ(field(*second, "posY"), 400);
+
+    if (field(*second, "hasSprite") != 1) {
+        GTEST_SKIP() << "the game does not run the object update and the streaming step yet";
+    }
+    const auto shot = media::decodePicture(dir.file("level.png"));
+    ASSERT_TRUE(shot.has_value());
+    ASSERT_EQ(shot->width, 1280);
+    EXPECT_EQ(shot->at(660, 420) & 0xFFFFFFu, kTileColour & 0xFFFFFFu);
+    EXPECT_EQ(shot->at(10, 10) & 0xFFFFFFu, 0u);
+}
+
+}  // namespace
+}  // namespace world_test
