@@ -37,12 +37,29 @@ rz_ensure_packages() {
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# rz_build DIR [cmake options...]: configures (once) and builds a tree below the root.
-rz_build() {
+# rz_configure DIR [cmake options...]: configures a build tree below the root (once).
+rz_configure() {
     local dir="$RZ_ROOT/$1"
     shift
     if [ ! -f "$dir/build.ninja" ]; then
         cmake -S "$RZ_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
     fi
-    cmake --build "$dir" -- -j"$(nproc)"
+}
+
+# rz_compile DIR [target...]: builds the given targets (all without any) of a tree.
+rz_compile() {
+    local dir="$RZ_ROOT/$1"
+    shift
+    local targets=()
+    local target
+    for target in "$@"; do
+        targets+=(--target "$target")
+    done
+    cmake --build "$dir" "${targets[@]}" -- -j"$(nproc)"
+}
+
+# rz_build DIR [cmake options...]: configures (once) and builds everything of a tree.
+rz_build() {
+    rz_configure "$@"
+    rz_compile "$1"
 }

@@ -178,7 +178,11 @@ SafeInterval nearestSafeInterval(const Texture& texture, const SpanStart& s, int
 // Samples count pixels from the span start.
 void sampleAffineSpan(const Texture& texture, const SpanStart& s, int count, Filter filter,
                       Argb* out) {
-    const auto [u, v, du, dv] = s;
+    // Plain copies, not a structured binding: lambdas below capture them.
+    const std::int64_t u = s.u;
+    const std::int64_t v = s.v;
+    const std::int64_t du = s.du;
+    const std::int64_t dv = s.dv;
     const int width = texture.width;
     const int height = texture.height;
     const Argb* pixels = texture.pixels;
