@@ -5,7 +5,6 @@
 #include "media/ogg_encoder.h"
 #include "world/level_loader.h"
 #include "world/object_streaming.h"
-#include "world/world_slots.h"
 #include "world_fixture.h"
 
 namespace world_test {
@@ -129,39 +128,12 @@ TEST_F(StreamingTest, AStreamInFindingItsSoundStillLoadedUsesIt) {
     EXPECT_EQ(fan.objectSound, 0u);
 }
 
-TEST_F(StreamingTest, ReleasingTheStillPictureFollowsTheStreamOutRules) {
-    writeTile("DOT", {{"worldFTileIsActive", "1"}});
-    loadMap({tile("DOT", 0, 0, 3, 3)});
-    seen(object(0), true);
-    streamStep(0);
-    world::releaseStillPicture(0);
-    EXPECT_EQ(object(0).hasSprite, 1);  // seen just now
-    media::sleepMilliseconds(10);
-    world::releaseStillPicture(0);
-    EXPECT_EQ(object(0).hasSprite, 0);
-}
-
 TEST(StreamingClock, TheDelayHoldsAcrossTheTickWrap) {
     const auto lastSeen = static_cast<std::int32_t>(0xFFFFFFF0u);
     EXPECT_TRUE(world::offScreenLongEnough(5, lastSeen, 20));  // 21 ms later
     EXPECT_FALSE(world::offScreenLongEnough(5, lastSeen, 21));
     EXPECT_FALSE(world::offScreenLongEnough(1000, 900, 100));
     EXPECT_TRUE(world::offScreenLongEnough(1001, 900, 100));
-}
-
-}  // namespace
-}  // namespace world_test
-
-namespace world_test {
-namespace {
-
-TEST(WorldSlots, TheLoaderAndTheStreamingTakeTheirSlots) {
-    engine::FrameSlots slots;
-    slots.objectUpdate = [](std::int32_t) {};
-    world::installWorldSlots(slots);
-    EXPECT_EQ(slots.loadMap, &world::loadLevelSlot);
-    EXPECT_EQ(slots.objectStreaming, &world::streamStep);
-    EXPECT_NE(slots.objectUpdate, nullptr);  // other slots stay as they were
 }
 
 }  // namespace
