@@ -18,6 +18,8 @@
 #include "engine/media/services.h"
 #include "engine/startup.h"
 #include "game/fault_injection.h"
+#include "simulation/simulation_slots.h"
+#include "world/world_slots.h"
 
 namespace {
 
@@ -58,21 +60,12 @@ std::uint64_t chooseSeed(const media::HarnessOptions& options) {
     return (static_cast<std::uint64_t>(device()) << 32) | device();
 }
 
-// Which layer runs each step of the turn. A slot left empty is skipped.
+// Which layer runs each step of the turn: the world loads maps and streams objects, the
+// simulation updates and draws them; the engine keeps what no later layer has taken yet.
 engine::FrameSlots gameFrameSlots(const media::HarnessOptions& options) {
     engine::FrameSlots slots;
-    slots.loadMap = engine::recordMapSwitch;      // level loader (world/): not yet
-    slots.viewFollow = nullptr;                   // view follow (simulation/): not yet
-    slots.objectUpdate = nullptr;                 // object update (simulation/): not yet
-    slots.objectTimer = nullptr;                  // object timers (simulation/): not yet
-    slots.objectStreaming = nullptr;              // streaming (world/): not yet
-    slots.objectDraw = nullptr;                   // object drawing (simulation/): not yet
-    slots.afterDraw = nullptr;                    // after-draw step (simulation/): not yet
-    slots.drawMirrors = nullptr;                  // mirror surfaces (simulation/): not yet
-    slots.screenTexts = nullptr;                  // screen texts (engine/): not yet
-    slots.postPasses = nullptr;                   // smoothing and glow (engine/): not yet
-    slots.debugOverlay = nullptr;                 // debug overlay (engine/): not yet
-    slots.worldInput = engine::pollWorldDevices;  // engine keys (world/): not yet
+    world::installWorldSlots(slots);
+    simulation::installSimulationSlots(slots);
     if (options.injectFault) {
         game::installFaultInjection(slots, options.injectFault->turn, options.injectFault->count);
     }

@@ -13,8 +13,4 @@ void installSimulationSlots(engine::FrameSlots& slots) {
     slots.afterDraw = afterDrawStep;
 }
 
-void installSimulationSlots() {
-    installSimulationSlots(engine::frameSlots);
-}
-
 }  // namespace simulation

@@ -12,7 +12,4 @@ namespace simulation {
 // step, the loader and the mirror pass belong to other parts and are left as they are.
 void installSimulationSlots(engine::FrameSlots& slots);
 
-// The same on the table the frame runs (engine::frameSlots).
-void installSimulationSlots();
-
 }  // namespace simulation

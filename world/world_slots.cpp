@@ -10,8 +10,4 @@ void installWorldSlots(engine::FrameSlots& slots) {
     slots.objectStreaming = streamStep;
 }
 
-void installWorldSlots() {
-    installWorldSlots(engine::frameSlots);
-}
-
 }  // namespace world

@@ -11,7 +11,4 @@ namespace world {
 // Puts loadLevelSlot into the map-load slot and streamStep into the streaming slot.
 void installWorldSlots(engine::FrameSlots& slots);
 
-// The same on the table the frame runs (engine::frameSlots).
-void installWorldSlots();
-
 }  // namespace world

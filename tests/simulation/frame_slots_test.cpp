@@ -9,7 +9,7 @@ namespace {
 class SimulationSlotsTest : public SimulationTest {};
 
 TEST_F(SimulationSlotsTest, AFrameUpdatesAndDrawsTheStillSprites) {
-    simulation::installSimulationSlots();
+    simulation::installSimulationSlots(engine::frameSlots);
     makeObjects(3);
     object(0).sprite3D = twoToneSprite(8, 8);
     object(0).hasSprite = 1;
