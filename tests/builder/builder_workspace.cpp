@@ -83,11 +83,13 @@ DaraRun BuilderWorkspace::run(const std::string& script, const std::vector<std::
     while (start < log.size()) {
         std::size_t end = log.find('\n', start);
         if (end == std::string::npos) end = log.size();
-        if (end > start) result.messages.push_back(parseJson(log.substr(start, end - start)));
+        if (end > start) result.messages.push_back(parseOrNull(log.substr(start, end - start)));
         start = end + 1;
     }
     const std::string dump = readFile(dumpPath);
-    result.dump = parseJson(dump, &result.dumpRead);
+    std::optional<Json> parsed = testing_support::json::parse(dump);
+    result.dumpRead = parsed.has_value();
+    result.dump = std::move(parsed).value_or(Json{});
     return result;
 }
 

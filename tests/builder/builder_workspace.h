@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "mini_json.h"
+#include "support/json_reader.h"
 #include "support/test_support.h"
 
 namespace builder_tests {
+
+using Json = testing_support::json::Value;
+using testing_support::json::parseOrNull;
 
 struct TileSpec {
     std::string name;

@@ -41,7 +41,7 @@ TEST(BuilderEditing, DeletesNewestFirstOnTheActualLayerBordersIncluded) {
                       workspace.file("one.json") + "\n" + click(116, 116, "right") +
                       click(300, 300) + click(317, 317, "right") + click(316, 316, "right"));
     ASSERT_TRUE(run.dumpRead) << run.output;
-    const Json first = parseJson(testing_support::readFile(workspace.file("one.json")));
+    const Json first = parseOrNull(testing_support::readFile(workspace.file("one.json")));
     EXPECT_EQ(first["elements"][0]["alive"].asInt(), 1);
     EXPECT_EQ(first["elements"][1]["alive"].asInt(), 0) << "the later element goes first";
     EXPECT_EQ(first["elements"][2]["alive"].asInt(), 1);
@@ -100,7 +100,7 @@ TEST(BuilderEditing, MatrixRasterKeepsTheCursorOnTheGridInsideTheDesktop) {
     ASSERT_TRUE(run.dumpRead) << run.output;
     int highestX = 0;
     for (const std::string& path : dumps) {
-        const Json state = parseJson(testing_support::readFile(path))["state"];
+        const Json state = parseOrNull(testing_support::readFile(path))["state"];
         const int x = state["buildCursorX"].asInt();
         const int y = state["buildCursorY"].asInt();
         EXPECT_EQ(x % 32, 0) << path;
@@ -111,7 +111,7 @@ TEST(BuilderEditing, MatrixRasterKeepsTheCursorOnTheGridInsideTheDesktop) {
         EXPECT_LT(y, 480);
         highestX = std::max(highestX, x);
     }
-    const Json first = parseJson(testing_support::readFile(dumps.front()))["state"];
+    const Json first = parseOrNull(testing_support::readFile(dumps.front()))["state"];
     EXPECT_EQ(first["buildCursorX"].asInt(), 0) << "G puts the cursor at 0, 0";
     EXPECT_EQ(first["rasterModeName"].asString(), "MATRIX_SIZE");
     EXPECT_EQ(highestX, 608) << "one step per event, up to the last step inside";
@@ -129,7 +129,7 @@ TEST(BuilderEditing, LayersStopAtSixtyFourAndZero) {
         script += "key tap PGDN\n";
     const DaraRun run = workspace.run(script);
     ASSERT_TRUE(run.dumpRead) << run.output;
-    const Json top = parseJson(testing_support::readFile(workspace.file("top.json")));
+    const Json top = parseOrNull(testing_support::readFile(workspace.file("top.json")));
     EXPECT_EQ(top["state"]["actualLayer"].asInt(), 64);
     EXPECT_EQ(top["state"]["maxUsedLayer"].asInt(), 64);
     EXPECT_EQ(run.dump["state"]["actualLayer"].asInt(), 0);

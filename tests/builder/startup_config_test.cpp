@@ -120,12 +120,12 @@ TEST(BuilderStartup, TabAndTheCloseButtonHideTheToolWindows) {
         workspace.run("key tap TAB\nmouse 1 1\ndump " + hidden + "\nkey tap TAB\nmouse 2 2\ndump " +
                       shown + "\ntiles close\nmouse 3 3\nkey tap H\n");
     ASSERT_TRUE(run.dumpRead) << run.output;
-    const Json first = parseJson(testing_support::readFile(hidden));
+    const Json first = parseOrNull(testing_support::readFile(hidden));
     EXPECT_EQ(first["state"]["windowsHidden"].asInt(), 1);
     EXPECT_FALSE(first["windows"]["tiles"]["visible"].boolean);
     EXPECT_FALSE(first["windows"]["dna"]["visible"].boolean);
     EXPECT_TRUE(first["windows"]["main"]["visible"].boolean);
-    const Json second = parseJson(testing_support::readFile(shown));
+    const Json second = parseOrNull(testing_support::readFile(shown));
     EXPECT_TRUE(second["windows"]["tiles"]["visible"].boolean);
     EXPECT_EQ(run.dump["state"]["windowsHidden"].asInt(), 1);
     EXPECT_FALSE(run.dump["windows"]["dna"]["visible"].boolean);

@@ -8,30 +8,22 @@
 #include "engine/config_keys.h"
 #include "engine/world_object.h"
 #include "engine_fixture.h"
-#include "json_probe.h"
+#include "support/json_reader.h"
 
 namespace {
 
-using Kind = json_probe::Value::Kind;
+namespace json = testing_support::json;
+using json::member;
+using Kind = json::Value::Kind;
 using StateDumpTest = EngineTest;
-
-const json_probe::Value& member(const json_probe::Value& object, std::string_view key) {
-    const json_probe::Value* found = object.find(key);
-    if (found == nullptr) {
-        ADD_FAILURE() << "missing member " << key;
-        static const json_probe::Value kMissing;
-        return kMissing;
-    }
-    return *found;
-}
 
 TEST_F(StateDumpTest, FreshStateHasEverySection) {
     engineSettings.version = "Caf\xE9";
-    const auto dump = json_probe::parse(engine::dumpEngineState(3));
+    const auto dump = json::parse(engine::dumpEngineState(3));
     ASSERT_TRUE(dump.has_value());
     EXPECT_EQ(member(*dump, "turn").number, 3.0);
 
-    const json_probe::Value& state = member(*dump, "engine");
+    const json::Value& state = member(*dump, "engine");
     EXPECT_EQ(state.members.size(), engine::engineStateFields().size());
     EXPECT_EQ(member(state, "actualMapId").number, -1000.0);
     EXPECT_EQ(member(state, "drawLast").number, -1.0);
@@ -39,7 +31,7 @@ TEST_F(StateDumpTest, FreshStateHasEverySection) {
     EXPECT_EQ(member(state, "multitask").number, 0.0);
     EXPECT_EQ(member(state, "version").text, "Caf\xC3\xA9");  // byte 0xE9 is U+00E9
 
-    const json_probe::Value& settings = member(*dump, "settings");
+    const json::Value& settings = member(*dump, "settings");
     EXPECT_EQ(settings.members.size(), engine::configKeys().size() + 3);
     EXPECT_EQ(member(settings, "TIMERBASE").number, 50.0);
     EXPECT_EQ(member(settings, "APPMODE").text, "REGION");
@@ -47,12 +39,12 @@ TEST_F(StateDumpTest, FreshStateHasEverySection) {
     EXPECT_EQ(member(settings, "GFXCODEC").kind, Kind::String);
 
     EXPECT_EQ(member(*dump, "coreErrorTexts").items.size(), 12u);
-    const json_probe::Value& status = member(*dump, "playerStatus");
+    const json::Value& status = member(*dump, "playerStatus");
     ASSERT_EQ(status.items.size(), 6u);
     EXPECT_EQ(member(status.items[0], "entry").number, 1.0);
     EXPECT_EQ(member(status.items[5], "entry").number, 6.0);
 
-    const json_probe::Value& objects = member(*dump, "objects");
+    const json::Value& objects = member(*dump, "objects");
     ASSERT_EQ(objects.items.size(), 1u);  // objectLast 0: the first record
     for (const auto& field : kWorldObjectFields)
         member(objects.items[0], field.name);
@@ -72,16 +64,16 @@ TEST_F(StateDumpTest, ListsAndObjectsFollowTheirLastIndexes) {
     engineSettings.objectLast = 2;
     worldObjects[2].objectSound = 11;
     engineSettings.playerStatus[4] = {"@@", 25};
-    const auto dump = json_probe::parse(engine::dumpEngineState(0));
+    const auto dump = json::parse(engine::dumpEngineState(0));
     ASSERT_TRUE(dump.has_value());
     EXPECT_EQ(member(*dump, "drawList").items.size(), 2u);
     EXPECT_EQ(member(*dump, "drawList").items[0].number, 4.0);
     EXPECT_EQ(member(*dump, "mirrorList").items.size(), 2u);
     EXPECT_EQ(member(*dump, "weaponList").items.size(), 3u);
-    const json_probe::Value& objects = member(*dump, "objects");
+    const json::Value& objects = member(*dump, "objects");
     ASSERT_EQ(objects.items.size(), 3u);
     EXPECT_EQ(member(objects.items[2], "objectSound").number, 11.0);
-    const json_probe::Value& life = member(*dump, "playerStatus").items[3];
+    const json::Value& life = member(*dump, "playerStatus").items[3];
     EXPECT_EQ(member(life, "text").text, "@@");
     EXPECT_EQ(member(life, "value").number, 25.0);
 }

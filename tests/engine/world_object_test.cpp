@@ -6,19 +6,12 @@
 #include "engine/state_dump.h"
 #include "engine/world_object.h"
 #include "engine_fixture.h"
-#include "json_probe.h"
+#include "support/json_reader.h"
 
 namespace {
 
-const json_probe::Value& member(const json_probe::Value& object, std::string_view key) {
-    const json_probe::Value* found = object.find(key);
-    if (found == nullptr) {
-        ADD_FAILURE() << "missing member " << key;
-        static const json_probe::Value kMissing;
-        return kMissing;
-    }
-    return *found;
-}
+namespace json = testing_support::json;
+using json::member;
 
 class WorldObjectTableTest : public EngineTest {};
 
@@ -71,13 +64,13 @@ TEST_F(WorldObjectTableTest, TheDumpNamesEveryFieldOnceAndTheSetCounters) {
     worldObjects[0].upSet.frameCount = 4;
     worldObjects[0].upSet.currentFrame = 2;
     worldObjects[0].worldFTileIDString = "WANZE";
-    const auto dump = json_probe::parse(engine::dumpEngineState(0));
+    const auto dump = json::parse(engine::dumpEngineState(0));
     ASSERT_TRUE(dump.has_value());
-    const json_probe::Value& objects = member(*dump, "objects");
+    const json::Value& objects = member(*dump, "objects");
     ASSERT_EQ(objects.items.size(), 1u);
-    const json_probe::Value& first = objects.items[0];
+    const json::Value& first = objects.items[0];
     EXPECT_EQ(member(first, "worldFTileIDString").text, "WANZE");
-    const json_probe::Value& sets = member(first, "animationSets");
+    const json::Value& sets = member(first, "animationSets");
     ASSERT_EQ(sets.members.size(), 5u);
     EXPECT_EQ(member(member(sets, "UP"), "frameCount").number, 4.0);
     EXPECT_EQ(member(member(sets, "UP"), "currentFrame").number, 2.0);

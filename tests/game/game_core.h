@@ -11,10 +11,12 @@
 #include <utility>
 #include <vector>
 
-#include "engine/json_probe.h"
+#include "support/json_reader.h"
 #include "support/test_support.h"
 
 namespace game_test {
+
+namespace json = testing_support::json;
 
 // Key/value lines as a configuration file holds them (CR LF line ends).
 inline std::string pairs(const std::vector<std::pair<std::string, std::string>>& entries) {
@@ -55,17 +57,17 @@ inline std::vector<std::string> headless(std::vector<std::string> more,
 }
 
 // A dump file, parsed; fails the test when it is missing or not JSON.
-inline json_probe::Value readDump(const std::string& path) {
+inline json::Value readDump(const std::string& path) {
     const std::string text = testing_support::readFile(path);
-    auto dump = json_probe::parse(text);
+    auto dump = json::parse(text);
     EXPECT_TRUE(dump.has_value()) << path << ": " << text.substr(0, 200);
-    return dump.value_or(json_probe::Value{});
+    return dump.value_or(json::Value{});
 }
 
 // A number of the dump's "engine" section (NaN when it is absent).
-inline double engineValue(const json_probe::Value& dump, std::string_view field) {
-    const json_probe::Value* engine = dump.find("engine");
-    const json_probe::Value* value = engine ? engine->find(field) : nullptr;
+inline double engineValue(const json::Value& dump, std::string_view field) {
+    const json::Value* engine = dump.find("engine");
+    const json::Value* value = engine ? engine->find(field) : nullptr;
     return value ? value->number : std::numeric_limits<double>::quiet_NaN();
 }
 

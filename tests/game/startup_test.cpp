@@ -10,6 +10,7 @@
 
 namespace {
 
+namespace json = testing_support::json;
 using game_test::engineValue;
 using game_test::headless;
 using game_test::pairs;
@@ -124,7 +125,7 @@ TEST(GameStartUp, RunWritesTheSettingsLogAndItsDumpShowsTheConfiguredValues) {
 
     const auto dump = readDump(dir.file("out.json"));
     EXPECT_EQ(dump.find("turn")->number, 100);
-    const json_probe::Value& settings = *dump.find("settings");
+    const json::Value& settings = *dump.find("settings");
     EXPECT_EQ(settings.find("VERSION")->text, "USER 8");  // user.crc wins
     EXPECT_EQ(settings.find("TIMERBASE")->number, 20);    // only ini.crc sets it
     EXPECT_EQ(settings.find("WINDOWW")->number, 1024);    // only user.crc sets it

@@ -13,6 +13,7 @@
 namespace world_test {
 namespace {
 
+namespace json = testing_support::json;
 using game_test::engineValue;
 using game_test::headless;
 using game_test::pairs;
@@ -45,14 +46,14 @@ void writeLevel(const TempDir& dir) {
     writeFile(dir.file("MAPS/0/0"), formats::formatLayerText(pointers, 0));
 }
 
-const json_probe::Value* objectAt(const json_probe::Value& dump, std::size_t index) {
-    const json_probe::Value* objects = dump.find("objects");
+const json::Value* objectAt(const json::Value& dump, std::size_t index) {
+    const json::Value* objects = dump.find("objects");
     if (objects == nullptr || objects->items.size() <= index) return nullptr;
     return &objects->items[index];
 }
 
-double field(const json_probe::Value& object, std::string_view name) {
-    const json_probe::Value* value = object.find(name);
+double field(const json::Value& object, std::string_view name) {
+    const json::Value* value = object.find(name);
     return value ? value->number : -1.0;
 }
 
@@ -70,12 +71,12 @@ TEST(LevelBlackBox, AGeneratedLevelIsFittedAndStreamedOnScreen) {
     EXPECT_EQ(engineValue(dump, "objectLast"), 1);
     EXPECT_EQ(engineValue(dump, "scalerX"), 1.6);
     EXPECT_EQ(engineValue(dump, "pictureCacheCount"), 1);
-    const json_probe::Value* first = objectAt(dump, 0);
+    const json::Value* first = objectAt(dump, 0);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(field(*first, "posX"), 160);
     EXPECT_EQ(field(*first, "width"), 53);
     EXPECT_EQ(field(*first, "posY"), 67);
-    const json_probe::Value* second = objectAt(dump, 1);
+    const json::Value* second = objectAt(dump, 1);
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(field(*second, "posX"), 640);
     EXPECT_EQ(field(*second, "posY"), 400);
