@@ -236,20 +236,20 @@ media::Image haloPicture() {
 }
 
 media::Image smallStarPicture() {
-    return drawShape(15, 15, [](float x, float y) {
-        return sparkle(x, y, 15.0f, 1.6f, 7.0f, {255, 255, 255}, {170, 200, 255}, false);
+    return drawShape(9, 9, [](float x, float y) {
+        return sparkle(x, y, 9.0f, 1.2f, 4.5f, {255, 255, 255}, {170, 200, 255}, false);
     });
 }
 
 media::Image crossStarPicture() {
-    return drawShape(21, 21, [](float x, float y) {
-        return sparkle(x, y, 21.0f, 2.2f, 10.0f, {255, 250, 220}, {255, 200, 120}, false);
+    return drawShape(17, 17, [](float x, float y) {
+        return sparkle(x, y, 17.0f, 1.8f, 8.5f, {255, 250, 220}, {255, 200, 120}, false);
     });
 }
 
 media::Image bigStarPicture() {
-    return drawShape(31, 31, [](float x, float y) {
-        return sparkle(x, y, 31.0f, 3.5f, 15.0f, {240, 250, 255}, {120, 170, 255}, true);
+    return drawShape(27, 27, [](float x, float y) {
+        return sparkle(x, y, 27.0f, 3.0f, 13.5f, {240, 250, 255}, {120, 170, 255}, true);
     });
 }
 

@@ -152,7 +152,7 @@ std::vector<formats::TileRecord> titleScene() {
         float minSize, maxSize;
     };
     constexpr StarKind kStars[] = {
-        {"DEMO_STAR", 30, 9, 17}, {"DEMO_SPARK", 10, 18, 26}, {"DEMO_BIGSTAR", 5, 28, 38}};
+        {"DEMO_STAR", 30, 9, 15}, {"DEMO_SPARK", 10, 18, 26}, {"DEMO_BIGSTAR", 5, 28, 38}};
     Scatter scatter;
     std::vector<std::pair<float, float>> taken;
     for (const StarKind& kind : kStars) {
