@@ -1,13 +1,12 @@
 #include "tools/demo_music.h"
 
-#include <ogg/ogg.h>
-#include <vorbis/vorbisenc.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <numbers>
 #include <vector>
+
+#include "tools/ogg_encode.h"
 
 namespace demo {
 namespace {
@@ -76,82 +75,14 @@ std::vector<float> loopSamples() {
     return samples;
 }
 
-void appendPage(std::string& out, const ogg_page& page) {
-    out.append(reinterpret_cast<const char*>(page.header),
-               static_cast<std::size_t>(page.header_len));
-    out.append(reinterpret_cast<const char*>(page.body), static_cast<std::size_t>(page.body_len));
-}
-
-std::optional<std::string> encodeMono(const std::vector<float>& samples) {
-    vorbis_info info;
-    vorbis_info_init(&info);
-    if (vorbis_encode_init_vbr(&info, 1, kSampleRate, kQuality) != 0) {
-        vorbis_info_clear(&info);
-        return std::nullopt;
-    }
-    vorbis_comment comment;
-    vorbis_comment_init(&comment);
-    vorbis_comment_add_tag(&comment, "TITLE", "RERIZUVA2 DEMO TITLE");
-    vorbis_dsp_state dsp;
-    vorbis_analysis_init(&dsp, &info);
-    vorbis_block block;
-    vorbis_block_init(&dsp, &block);
-    ogg_stream_state stream;
-    ogg_stream_init(&stream, 1003);
-
-    std::string out;
-    ogg_packet identification;
-    ogg_packet comments;
-    ogg_packet codebooks;
-    vorbis_analysis_headerout(&dsp, &comment, &identification, &comments, &codebooks);
-    ogg_stream_packetin(&stream, &identification);
-    ogg_stream_packetin(&stream, &comments);
-    ogg_stream_packetin(&stream, &codebooks);
-    ogg_page page;
-    while (ogg_stream_flush(&stream, &page) != 0)
-        appendPage(out, page);
-
-    constexpr std::size_t kChunk = 1024;
-    std::size_t written = 0;
-    bool finished = false;
-    while (!finished) {
-        const std::size_t count = std::min(kChunk, samples.size() - written);
-        if (count > 0) {
-            float** buffer = vorbis_analysis_buffer(&dsp, static_cast<int>(count));
-            std::copy_n(samples.begin() + static_cast<std::ptrdiff_t>(written), count, buffer[0]);
-            written += count;
-        }
-        vorbis_analysis_wrote(&dsp, static_cast<int>(count));  // 0: end of stream
-        while (vorbis_analysis_blockout(&dsp, &block) == 1) {
-            vorbis_analysis(&block, nullptr);
-            vorbis_bitrate_addblock(&block);
-            ogg_packet packet;
-            while (vorbis_bitrate_flushpacket(&dsp, &packet) == 1) {
-                ogg_stream_packetin(&stream, &packet);
-                while (ogg_stream_pageout(&stream, &page) != 0) {
-                    appendPage(out, page);
-                    if (ogg_page_eos(&page) != 0) finished = true;
-                }
-            }
-        }
-        if (count == 0 && !finished) {
-            while (ogg_stream_flush(&stream, &page) != 0)
-                appendPage(out, page);
-            finished = true;
-        }
-    }
-    ogg_stream_clear(&stream);
-    vorbis_block_clear(&block);
-    vorbis_dsp_clear(&dsp);
-    vorbis_comment_clear(&comment);
-    vorbis_info_clear(&info);
-    return out;
-}
-
 }  // namespace
 
 std::optional<std::string> titleMusicOgg() {
-    return encodeMono(loopSamples());
+    return tools::encodeOggVorbis(loopSamples(), {.channels = 1,
+                                                  .sampleRate = kSampleRate,
+                                                  .quality = kQuality,
+                                                  .serial = 1003,
+                                                  .tags = {{"TITLE", "RERIZUVA2 DEMO TITLE"}}});
 }
 
 }  // namespace demo

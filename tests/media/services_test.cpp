@@ -7,7 +7,7 @@
 #include "engine/media/headless/headless_platform.h"
 #include "engine/media/pictures.h"
 #include "engine/media/services.h"
-#include "ogg_encoder.h"
+#include "support/ogg_tone.h"
 #include "support/test_support.h"
 
 namespace media {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "media/ogg_encoder.h"
+#include "support/ogg_tone.h"
 #include "support/test_support.h"
 
 namespace {

@@ -1,4 +1,4 @@
-// Makes small Ogg Vorbis files for the decoding tests.
+// Makes small Ogg Vorbis files for the tests that decode sounds.
 #pragma once
 
 #include <cstdint>

@@ -7,7 +7,7 @@
 #include <variant>
 
 #include "engine/media/files.h"
-#include "media/ogg_encoder.h"
+#include "support/ogg_tone.h"
 #include "world/hud_texts.h"
 #include "world/level_loader.h"
 #include "world/object_streaming.h"

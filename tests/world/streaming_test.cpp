@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "media/ogg_encoder.h"
+#include "support/ogg_tone.h"
 #include "world/level_loader.h"
 #include "world/object_streaming.h"
 #include "world_fixture.h"
