@@ -60,6 +60,15 @@ class BuilderWorkspace {
     int runs_ = 0;
 };
 
+// Script lines of a click at a desktop point (the left button unless told).
+inline std::string click(int x, int y, const std::string& button = "left") {
+    return "mouse " + std::to_string(x) + " " + std::to_string(y) + "\npress " + button +
+           "\nrelease " + button + "\n";
+}
+
+// Raster mode OFF: the build cursor follows the pointer.
+inline const std::string kRasterOff = "key tap C\n";
+
 // A four-line configuration record.
 std::string configRecord(const std::string& key, const std::string& value);
 

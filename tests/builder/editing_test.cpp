@@ -9,14 +9,6 @@
 namespace builder_tests {
 namespace {
 
-std::string click(int x, int y, const std::string& button = "left") {
-    return "mouse " + std::to_string(x) + " " + std::to_string(y) + "\npress " + button +
-           "\nrelease " + button + "\n";
-}
-
-// Raster mode OFF: the build cursor follows the pointer.
-const std::string kRasterOff = "key tap C\n";
-
 TEST(BuilderEditing, HoldingTheLeftButtonPlacesOneElement) {
     BuilderWorkspace workspace;
     const DaraRun run = workspace.run(kRasterOff +

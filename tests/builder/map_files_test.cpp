@@ -16,13 +16,6 @@ namespace fs = std::filesystem;
 using testing_support::readFile;
 using testing_support::writeFile;
 
-std::string click(int x, int y, const std::string& button = "left") {
-    return "mouse " + std::to_string(x) + " " + std::to_string(y) + "\npress " + button +
-           "\nrelease " + button + "\n";
-}
-
-const std::string kRasterOff = "key tap C\n";
-
 std::string tileRecord(const std::string& name, int x, int y, int layer) {
     return "TILE\r\n" + name + "\r\n0\r\n" + std::to_string(x) + "\r\n" + std::to_string(y) +
            "\r\n16\r\n16\r\n" + std::to_string(layer) + "\r\n";

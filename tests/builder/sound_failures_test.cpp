@@ -16,13 +16,6 @@ namespace fs = std::filesystem;
 using testing_support::readFile;
 using testing_support::writeFile;
 
-std::string click(int x, int y, const std::string& button = "left") {
-    return "mouse " + std::to_string(x) + " " + std::to_string(y) + "\npress " + button +
-           "\nrelease " + button + "\n";
-}
-
-const std::string kRasterOff = "key tap C\n";
-
 TEST(BuilderSoundFailures, MapFolderSaveNamesTheFileItCouldNotWrite) {
     BuilderWorkspace workspace;
     const std::string folder = workspace.file("target");

@@ -4,24 +4,15 @@
 
 #include <string>
 
-#include "game_core.h"
+#include "support/game_run.h"
 #include "support/test_support.h"
 
+namespace game_test {
 namespace {
-
-using game_test::engineValue;
-using game_test::headless;
-using game_test::pairs;
-using game_test::readDump;
-using game_test::writeCore;
-using testing_support::readFile;
-using testing_support::runProgram;
-using testing_support::TempDir;
-using testing_support::writeFile;
 
 // Runs the game in dir with the options and checks that it ended normally.
 void run(const TempDir& dir, std::vector<std::string> options) {
-    const auto result = runProgram(RZ_GAME_EXE, headless(std::move(options)), dir.path());
+    const auto result = runHeadless(dir, std::move(options));
     ASSERT_EQ(result.exitCode, 0) << result.output;
 }
 
@@ -142,10 +133,9 @@ TEST(GameFrames, FaultInjectionIsAHeadlessTestAidOnly) {
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_NE(result.output.find("--headless"), std::string::npos) << result.output;
     for (const char* bad : {"0:1", "3:0", "3", "3:x", ":2"}) {
-        EXPECT_EQ(runProgram(RZ_GAME_EXE, headless({"--inject-fault", bad}), dir.path()).exitCode,
-                  2)
-            << bad;
+        EXPECT_EQ(runHeadless(dir, {"--inject-fault", bad}).exitCode, 2) << bad;
     }
 }
 
 }  // namespace
+}  // namespace game_test

@@ -5,17 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "game_core.h"
+#include "support/game_run.h"
 #include "support/test_support.h"
 
+namespace game_test {
 namespace {
-
-using game_test::headless;
-using game_test::writeCore;
-using testing_support::readFile;
-using testing_support::runProgram;
-using testing_support::TempDir;
-using testing_support::writeFile;
 
 TEST(GameOptions, HelpListsEveryOptionAndVersionNamesTheProgram) {
     TempDir dir;
@@ -39,8 +33,7 @@ TEST(GameOptions, HelpListsEveryOptionAndVersionNamesTheProgram) {
 TEST(GameHarness, FramesEndTheRunNormallyWithTimingAndFinalDump) {
     TempDir dir;
     writeCore(dir);
-    const auto result = runProgram(
-        RZ_GAME_EXE, headless({"--frames", "5", "--dump", "end.json", "--timing"}), dir.path());
+    const auto result = runHeadless(dir, {"--frames", "5", "--dump", "end.json", "--timing"});
     EXPECT_EQ(result.exitCode, 0) << result.output;
     EXPECT_NE(result.output.find("frames: 5"), std::string::npos) << result.output;
     for (const char* phase : {"update ms per frame", "draw ms per frame", "turn ms per frame"}) {
@@ -71,12 +64,9 @@ TEST(GameHarness, SameSeedAndReplayGiveIdenticalOutputs) {
               input.substr(0, input.find("2 key")) + input.substr(input.find("4 mouse")));
     auto runOnce = [&dir](const std::string& tag, const std::string& seed,
                           const std::string& replay) {
-        const auto result =
-            runProgram(RZ_GAME_EXE,
-                       headless({"--seed", seed, "--frames", "24", "--replay", replay,
-                                 "--screenshot-at", "20:" + tag + ".png", "--dump-at",
-                                 "12:" + tag + "-12.json", "--dump", tag + ".json"}),
-                       dir.path());
+        const auto result = runHeadless(dir, {"--seed", seed, "--frames", "24", "--replay", replay,
+                                              "--screenshot-at", "20:" + tag + ".png", "--dump-at",
+                                              "12:" + tag + "-12.json", "--dump", tag + ".json"});
         EXPECT_EQ(result.exitCode, 0) << result.output;
     };
     runOnce("a", "77", "input.replay");
@@ -99,22 +89,17 @@ TEST(GameHarness, RecordedInputReplaysToTheSameState) {
     writeFile(dir.file("input.replay"),
               "3 key down 0xC5\n4 key up 0xC5\n5 mouse down 1\n6 mouse move 7 -4\n"
               "8 mouse up 1\n8 key down 0xD0\n");
-    const auto first = runProgram(RZ_GAME_EXE,
-                                  headless({"--frames", "12", "--replay", "input.replay",
-                                            "--record", "recorded.replay", "--dump", "first.json"}),
-                                  dir.path());
+    const auto first = runHeadless(dir, {"--frames", "12", "--replay", "input.replay", "--record",
+                                         "recorded.replay", "--dump", "first.json"});
     ASSERT_EQ(first.exitCode, 0) << first.output;
-    const auto second = runProgram(
-        RZ_GAME_EXE,
-        headless({"--frames", "12", "--replay", "recorded.replay", "--dump", "second.json"}),
-        dir.path());
+    const auto second = runHeadless(
+        dir, {"--frames", "12", "--replay", "recorded.replay", "--dump", "second.json"});
     ASSERT_EQ(second.exitCode, 0) << second.output;
     EXPECT_EQ(readFile(dir.file("first.json")), readFile(dir.file("second.json")));
     EXPECT_NE(readFile(dir.file("recorded.replay")).find("8 key down 0xD0"), std::string::npos);
     // Without the input the game is not paused and the window stays put: the replay is what
     // made the state.
-    const auto still =
-        runProgram(RZ_GAME_EXE, headless({"--frames", "12", "--dump", "still.json"}), dir.path());
+    const auto still = runHeadless(dir, {"--frames", "12", "--dump", "still.json"});
     ASSERT_EQ(still.exitCode, 0);
     EXPECT_NE(readFile(dir.file("first.json")), readFile(dir.file("still.json")));
 }
@@ -122,16 +107,16 @@ TEST(GameHarness, RecordedInputReplaysToTheSameState) {
 TEST(GameHarness, BadReplayIsRejectedWithItsLine) {
     TempDir dir;
     writeFile(dir.file("bad.replay"), "1 key down 0x1D\n# fine so far\n2 key down 300\n");
-    const auto result = runProgram(
-        RZ_GAME_EXE, headless({"--frames", "3", "--replay", "bad.replay", "--dump", "d.json"}),
-        dir.path());
+    const auto result =
+        runHeadless(dir, {"--frames", "3", "--replay", "bad.replay", "--dump", "d.json"});
     EXPECT_NE(result.exitCode, 0);
     EXPECT_NE(result.output.find("line 3"), std::string::npos) << result.output;
     EXPECT_TRUE(readFile(dir.file("d.json")).empty());
 
-    const auto missing = runProgram(RZ_GAME_EXE, headless({"--replay", "none.replay"}), dir.path());
+    const auto missing = runHeadless(dir, {"--replay", "none.replay"});
     EXPECT_NE(missing.exitCode, 0);
     EXPECT_NE(missing.output.find("none.replay"), std::string::npos);
 }
 
 }  // namespace
+}  // namespace game_test

@@ -5,26 +5,16 @@
 #include <filesystem>
 #include <string>
 
-#include "game_core.h"
+#include "support/game_run.h"
 #include "support/test_support.h"
 
+namespace game_test {
 namespace {
-
-namespace json = testing_support::json;
-using game_test::engineValue;
-using game_test::headless;
-using game_test::pairs;
-using game_test::readDump;
-using game_test::writeCore;
-using testing_support::readFile;
-using testing_support::runProgram;
-using testing_support::TempDir;
 
 TEST(GameStartUp, MissingIniIsCoreErrorSixWithTwoBoxesAndNoReport) {
     TempDir dir;
     testing_support::writeFile(dir.file("CORE/user.crc"), pairs({{"ERRORPATH", "errors.log"}}));
-    const auto result = runProgram(
-        RZ_GAME_EXE, headless({"--message-log", "boxes.log", "--dump", "end.json"}), dir.path());
+    const auto result = runHeadless(dir, {"--message-log", "boxes.log", "--dump", "end.json"});
     EXPECT_EQ(result.exitCode, 6) << result.output;
     EXPECT_EQ(readFile(dir.file("boxes.log")),
               "{\"caption\":\"RERIZUVA ENGINE CORE ERROR:\",\"text\":\"\",\"buttons\":[\"OK\"]}\n"
@@ -39,13 +29,13 @@ TEST(GameStartUp, MissingIniIsCoreErrorSixWithTwoBoxesAndNoReport) {
 TEST(GameStartUp, MissingCoreErrorTextsAndUnopenableScreenAreCoreErrors) {
     TempDir dir;
     writeCore(dir, pairs({{"SYSTEMTEXT", "CORE\\none.txt"}}));
-    auto result = runProgram(RZ_GAME_EXE, headless({"--message-log", "a.log"}), dir.path());
+    auto result = runHeadless(dir, {"--message-log", "a.log"});
     EXPECT_EQ(result.exitCode, 6);
     EXPECT_EQ(game_test::occurrences(readFile(dir.file("a.log")), "\"caption\""), 2);
 
     // A zero-sized window mode cannot open a screen: core error 8, with its text.
     writeCore(dir, "", pairs({{"USEWINDOWHD", "1"}, {"WINDOWW", "0"}, {"WINDOWH", "600"}}));
-    result = runProgram(RZ_GAME_EXE, headless({"--message-log", "b.log"}), dir.path());
+    result = runHeadless(dir, {"--message-log", "b.log"});
     EXPECT_EQ(result.exitCode, 8);
     EXPECT_NE(readFile(dir.file("b.log")).find("\"text\":\"No screen\""), std::string::npos);
 }
@@ -53,11 +43,8 @@ TEST(GameStartUp, MissingCoreErrorTextsAndUnopenableScreenAreCoreErrors) {
 TEST(GameStartUp, FractionOfTheDesktopOpensACaptionedWindowOnePixelLarger) {
     TempDir dir;
     writeCore(dir, pairs({{"FULLSCREEN", "0.5"}}));
-    const auto result = runProgram(
-        RZ_GAME_EXE,
-        headless({"--frames", "2", "--dump", "end.json", "--screenshot-at", "1:shot.png"},
-                 "1920x1080"),
-        dir.path());
+    const auto result = runHeadless(
+        dir, {"--frames", "2", "--dump", "end.json", "--screenshot-at", "1:shot.png"}, "1920x1080");
     ASSERT_EQ(result.exitCode, 0) << result.output;
     const auto dump = readDump(dir.file("end.json"));
     EXPECT_EQ(engineValue(dump, "windowWidth"), 961);
@@ -74,8 +61,7 @@ TEST(GameStartUp, WindowHdWinsOverFullScreenAndNegativeFullScreenOpensNothing) {
     TempDir dir;
     writeCore(dir, pairs({{"FULLSCREEN", "1"}}),
               pairs({{"USEWINDOWHD", "1"}, {"WINDOWW", "800"}, {"WINDOWH", "600"}}));
-    auto result = runProgram(
-        RZ_GAME_EXE, headless({"--frames", "1", "--dump", "hd.json"}, "1920x1080"), dir.path());
+    auto result = runHeadless(dir, {"--frames", "1", "--dump", "hd.json"}, "1920x1080");
     ASSERT_EQ(result.exitCode, 0) << result.output;
     auto dump = readDump(dir.file("hd.json"));
     EXPECT_EQ(engineValue(dump, "windowWidth"), 801);
@@ -85,8 +71,7 @@ TEST(GameStartUp, WindowHdWinsOverFullScreenAndNegativeFullScreenOpensNothing) {
 
     // Borderless desktop-sized window without USEWINDOWHD.
     writeCore(dir, pairs({{"FULLSCREEN", "1"}}), "");
-    result =
-        runProgram(RZ_GAME_EXE, headless({"--frames", "1", "--dump", "full.json"}), dir.path());
+    result = runHeadless(dir, {"--frames", "1", "--dump", "full.json"});
     ASSERT_EQ(result.exitCode, 0) << result.output;
     dump = readDump(dir.file("full.json"));
     EXPECT_EQ(engineValue(dump, "windowWidth"), 321);
@@ -94,9 +79,7 @@ TEST(GameStartUp, WindowHdWinsOverFullScreenAndNegativeFullScreenOpensNothing) {
 
     writeCore(dir, pairs({{"FULLSCREEN", "-1"}}));
     result =
-        runProgram(RZ_GAME_EXE,
-                   headless({"--frames", "5", "--message-log", "boxes.log", "--dump", "none.json"}),
-                   dir.path());
+        runHeadless(dir, {"--frames", "5", "--message-log", "boxes.log", "--dump", "none.json"});
     EXPECT_EQ(result.exitCode, 0) << result.output;
     EXPECT_EQ(readFile(dir.file("boxes.log")), "");
     dump = readDump(dir.file("none.json"));
@@ -141,3 +124,4 @@ TEST(GameStartUp, RunWritesTheSettingsLogAndItsDumpShowsTheConfiguredValues) {
 }
 
 }  // namespace
+}  // namespace game_test

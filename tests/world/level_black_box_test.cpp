@@ -7,7 +7,7 @@
 
 #include "engine/media/pictures.h"
 #include "formats/map_file.h"
-#include "game/game_core.h"
+#include "support/game_run.h"
 #include "support/test_support.h"
 
 namespace world_test {
@@ -15,10 +15,9 @@ namespace {
 
 namespace json = testing_support::json;
 using game_test::engineValue;
-using game_test::headless;
 using game_test::pairs;
 using game_test::readDump;
-using testing_support::runProgram;
+using game_test::runHeadless;
 using testing_support::TempDir;
 using testing_support::writeFile;
 
@@ -60,11 +59,9 @@ double field(const json::Value& object, std::string_view name) {
 TEST(LevelBlackBox, AGeneratedLevelIsFittedAndStreamedOnScreen) {
     TempDir dir;
     writeLevel(dir);
-    const auto result = runProgram(
-        RZ_GAME_EXE,
-        headless({"--frames", "3", "--dump-at", "3:level.json", "--screenshot-at", "3:level.png"},
-                 "1280x1024"),
-        dir.path());
+    const auto result = runHeadless(
+        dir, {"--frames", "3", "--dump-at", "3:level.json", "--screenshot-at", "3:level.png"},
+        "1280x1024");
     ASSERT_EQ(result.exitCode, 0) << result.output;
     const auto dump = readDump(dir.file("level.json"));
     EXPECT_EQ(engineValue(dump, "actualMapId"), 0);

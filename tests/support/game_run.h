@@ -1,4 +1,6 @@
-// A small CORE for black-box runs of the game, and readers for what a run leaves behind.
+// Black-box runs of the game: a small CORE to run it in, headless runs of the program, and
+// readers for what a run leaves behind. The runs start RZ_GAME_EXE, the game's path that
+// every test program is given.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,6 +19,11 @@
 namespace game_test {
 
 namespace json = testing_support::json;
+// The support helpers every black-box run of the game uses.
+using testing_support::readFile;
+using testing_support::runProgram;
+using testing_support::TempDir;
+using testing_support::writeFile;
 
 // Key/value lines as a configuration file holds them (CR LF line ends).
 inline std::string pairs(const std::vector<std::pair<std::string, std::string>>& entries) {
@@ -31,7 +38,6 @@ inline std::string pairs(const std::vector<std::pair<std::string, std::string>>&
 // the core error texts and the codec file; and CORE/user.crc when `user` is given.
 inline void writeCore(const testing_support::TempDir& dir, std::string_view moreIni = "",
                       std::optional<std::string_view> user = std::nullopt) {
-    using testing_support::writeFile;
     writeFile(dir.file("CORE/ini.crc"), pairs({{"SYSTEMTEXT", "CORE\\SYSTEM.txt"},
                                                {"CODECS", "CORE\\codecs.txt"},
                                                {"PATH", "CORE\\session.log"},
@@ -54,6 +60,14 @@ inline std::vector<std::string> headless(std::vector<std::string> more,
     std::vector<std::string> arguments = {"--headless", "--desktop", std::move(desktop)};
     arguments.insert(arguments.end(), more.begin(), more.end());
     return arguments;
+}
+
+// Runs the game headless (on a desktop of the given size) in dir and waits for it.
+inline testing_support::ProcessResult runHeadless(const testing_support::TempDir& dir,
+                                                  std::vector<std::string> options,
+                                                  std::string desktop = "320x240") {
+    return testing_support::runProgram(
+        RZ_GAME_EXE, headless(std::move(options), std::move(desktop)), dir.path());
 }
 
 // A dump file, parsed; fails the test when it is missing or not JSON.
