@@ -1,27 +1,19 @@
 // Speed of the file layer and the picture codecs: line splitting of map-sized files,
 // path mapping with and without the letter-case fallback, PNG decoding and screenshots.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <string>
 
+#include "bench/bench_scratch.h"
 #include "engine/media/files.h"
 #include "engine/media/pictures.h"
 
 namespace {
 
-// A scratch directory for the run, removed at exit.
-const std::string& scratch() {
-    static const std::string path = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "rz-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) std::abort();
-        std::atexit([] { std::filesystem::remove_all(scratch()); });
-        return pattern;
-    }();
-    return path;
-}
+using bench::scratch;
+using bench::scratchFile;
 
 // Text shaped like a map layer file: 20,000 records of key and value lines, CR LF ends.
 const std::string& mapText() {
@@ -39,11 +31,7 @@ const std::string& mapText() {
 }
 
 const std::string& mapFile() {
-    static const std::string path = [] {
-        const std::string p = scratch() + "/Layer0";
-        if (!media::replaceFileContents(p, mapText())) std::abort();
-        return p;
-    }();
+    static const std::string path = scratchFile("Layer0", mapText());
     return path;
 }
 

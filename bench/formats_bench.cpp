@@ -1,13 +1,13 @@
 // Speed of the map and DNA readers: a generated map of 20,000 records and 1,000 DNA files,
 // each beside a plain read of the same bytes (the floor any reader stands on).
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "bench/bench_scratch.h"
 #include "engine/media/files.h"
 #include "formats/builder_dna.h"
 #include "formats/dna_apply.h"
@@ -16,19 +16,11 @@
 
 namespace {
 
+using bench::scratch;
+using bench::scratchFile;
+
 constexpr int kMapRecords = 20000;
 constexpr int kDnaFiles = 1000;
-
-const std::string& scratch() {
-    static const std::string path = [] {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "rz-formats-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) std::abort();
-        std::atexit([] { std::filesystem::remove_all(scratch()); });
-        return pattern;
-    }();
-    return path;
-}
 
 // A map as the builder writes it: names from a small palette, positions on a grid, a few
 // sizes with fractions so the game's float reading is exercised.
@@ -47,11 +39,7 @@ const std::string& mapText() {
 }
 
 const std::string& mapFile() {
-    static const std::string path = [] {
-        const std::string p = scratch() + "/0";
-        if (!media::replaceFileContents(p, mapText())) std::abort();
-        return p;
-    }();
+    static const std::string path = scratchFile("0", mapText());
     return path;
 }
 

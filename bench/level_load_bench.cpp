@@ -5,7 +5,6 @@
 // picture once, so the rest of its work (map, DNA, objects, lists, fit) is measured as the
 // ratio of the two.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -13,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_scratch.h"
 #include "engine/engine_settings.h"
 #include "engine/media/files.h"
 #include "engine/media/headless/headless_platform.h"
@@ -26,6 +26,9 @@
 
 namespace {
 
+using bench::scratch;
+using bench::writeFile;
+
 constexpr int kTileNames = 200;
 constexpr int kRecords = 20000;
 constexpr int kLayers = 5;
@@ -33,24 +36,8 @@ constexpr int kPictureSide = 96;
 constexpr std::int32_t kLevel = 1;
 constexpr std::int32_t kEmptyLevel = 2;  // no map directory: loading it unloads the level
 
-const std::string& scratch() {
-    static const std::string path = [] {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "rz-level-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) std::abort();
-        std::atexit([] { std::filesystem::remove_all(scratch()); });
-        return pattern;
-    }();
-    return path;
-}
-
 std::string tileName(int n) {
     return "TILE_" + std::to_string(n);
-}
-
-void write(const std::string& path, const std::string& bytes) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    if (!media::replaceFileContents(path, bytes)) std::abort();
 }
 
 // A picture with some texture, so it compresses like a drawn tile rather than a flat one.
@@ -100,12 +87,12 @@ const BenchLevel& level() {
         const std::string root = scratch();
         for (int n = 0; n < kTileNames; ++n) {
             const std::string picture = root + "/GFX/" + tileName(n) + ".png";
-            write(picture, "");
+            writeFile(picture, "");
             if (!media::writePng(picture, tilePicture(n), false)) std::abort();
-            write(root + "/GFX/" + tileName(n) + ".dll", dnaText(n));
+            writeFile(root + "/GFX/" + tileName(n) + ".dll", dnaText(n));
             result.picturePaths.push_back(picture);
         }
-        write(root + "/GFX/DNA.dll", dnaText(0));
+        writeFile(root + "/GFX/DNA.dll", dnaText(0));
         std::vector<formats::TileRecord> layers[kLayers];
         for (int record = 0; record < kRecords; ++record) {
             const int layer = record % kLayers;
@@ -118,9 +105,9 @@ const BenchLevel& level() {
             std::vector<const formats::TileRecord*> pointers;
             for (const auto& record : layers[layer])
                 pointers.push_back(&record);
-            write(map + std::to_string(layer), formats::formatLayerText(pointers, layer));
+            writeFile(map + std::to_string(layer), formats::formatLayerText(pointers, layer));
         }
-        write(map + "_", std::to_string(kRecords - 1) + "\r\n");
+        writeFile(map + "_", std::to_string(kRecords - 1) + "\r\n");
         std::filesystem::create_directories(root + "/CACHE");
         return result;
     }();
