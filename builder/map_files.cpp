@@ -7,10 +7,7 @@
 #include "builder/messages.h"
 #include "builder/source_units.h"
 #include "builder/tile_catalogue.h"
-#include "engine/media/files.h"
 #include "formats/map_directory.h"
-#include "formats/text_lines.h"
-#include "formats/tile_paths.h"
 
 namespace builder {
 
@@ -69,30 +66,6 @@ void applyWorkMap(Builder& builder, const formats::BuilderMapText& map, std::str
     drawFrame(builder);
 }
 
-// The files of a map folder save that do not hold what was saved.
-std::vector<std::string> filesNotSaved(const formats::MapDirectorySave& request) {
-    std::int32_t highest = std::clamp(request.highestLayer, -1, formats::kBuilderHighestLayerFile);
-    for (const formats::TileRecord& tile : request.records) {
-        if (tile.layer <= formats::kBuilderHighestLayerFile)
-            highest = std::max(highest, tile.layer);
-    }
-    std::vector<std::string> failed;
-    for (std::int32_t layer = 0; layer <= highest; ++layer) {
-        std::vector<const formats::TileRecord*> tiles;
-        for (const formats::TileRecord& tile : request.records) {
-            if (tile.layer == layer) tiles.push_back(&tile);
-        }
-        const std::string path = formats::layerFilePath(request.directory, layer);
-        if (media::readWholeFile(path) != formats::formatLayerText(tiles, layer)) {
-            failed.push_back(path);
-        }
-    }
-    formats::LineWriter count;
-    count.line(request.lastElementIndex);
-    const std::string countPath = formats::joinPath(request.directory, formats::kTileCountFileName);
-    if (media::readWholeFile(countPath) != count.text()) failed.push_back(countPath);
-    return failed;
-}
 }  // namespace
 
 std::vector<formats::TileRecord> aliveTileRecords(const BuilderState& state) {
@@ -172,10 +145,8 @@ bool saveMapFolder(Builder& builder, std::string_view folder) {
     const formats::MapDirectorySaveResult result = formats::saveMapDirectory(request);
     if (result.complete()) return true;
     std::string names;
-    for (const std::string& path : filesNotSaved(request))
-        names += path + "\n";
-    if (names.empty()) names = std::string(folder) + "\n";
-    names.pop_back();
+    for (const std::string& path : result.filesFailed)
+        names += (names.empty() ? "" : "\n") + path;
     reportWriteFailure(builder, "Save Map NEW Format:", names);
     return false;
 }

@@ -115,10 +115,10 @@ MapDirectorySaveResult saveMapDirectory(const MapDirectorySave& request) {
     PictureCopier copier(request, result);
     for (std::int32_t layer = 0; layer <= highest; ++layer) {
         const auto& tiles = byLayer[static_cast<std::size_t>(layer)];
-        const bool written = media::replaceFileContents(layerFilePath(request.directory, layer),
-                                                        formatLayerText(tiles, layer));
-        if (!written) {
+        std::string path = layerFilePath(request.directory, layer);
+        if (!media::replaceFileContents(path, formatLayerText(tiles, layer))) {
             ++result.layersFailed;
+            result.filesFailed.push_back(std::move(path));
             continue;
         }
         ++result.layersWritten;
@@ -128,8 +128,9 @@ MapDirectorySaveResult saveMapDirectory(const MapDirectorySave& request) {
 
     LineWriter count;
     count.line(request.lastElementIndex);
-    result.tileCountWritten =
-        media::replaceFileContents(joinPath(request.directory, kTileCountFileName), count.text());
+    std::string countPath = joinPath(request.directory, kTileCountFileName);
+    result.tileCountWritten = media::replaceFileContents(countPath, count.text());
+    if (!result.tileCountWritten) result.filesFailed.push_back(std::move(countPath));
     return result;
 }
 

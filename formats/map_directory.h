@@ -66,6 +66,8 @@ struct MapDirectorySaveResult {
     std::int32_t layersWritten = 0;
     std::int32_t layersFailed = 0;  // each left its old file intact
     bool tileCountWritten = false;
+    // The layer files and the tile-count file that could not be written, in writing order.
+    std::vector<std::string> filesFailed;
     std::int32_t filesCopied = 0;
     std::int32_t copiesFailed = 0;  // missing source or failed write; the save goes on
     // Tile names that cannot become part of a path; their records are written, their
