@@ -1,6 +1,9 @@
 #include "builder/input_tracking.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstddef>
+#include <cstdint>
 
 namespace builder {
 
@@ -41,9 +44,17 @@ void MouseTracker::addWheel(int amount) {
     pendingWheel_ += amount;
 }
 
+namespace {
+// The movement between two int positions, clamped to int: only its direction is used.
+int movement(int to, int from) {
+    const std::int64_t delta = std::int64_t{to} - from;
+    return static_cast<int>(std::clamp<std::int64_t>(delta, INT_MIN, INT_MAX));
+}
+}  // namespace
+
 void MouseTracker::examine() {
-    deltaX_ = x_ - examinedX_;
-    deltaY_ = y_ - examinedY_;
+    deltaX_ = movement(x_, examinedX_);
+    deltaY_ = movement(y_, examinedY_);
     examinedX_ = x_;
     examinedY_ = y_;
     wheel_ = pendingWheel_;

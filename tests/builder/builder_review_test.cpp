@@ -35,5 +35,19 @@ TEST(BuilderReview, MapFolderSaveNamesEveryFileItCouldNotWrite) {
                                                             formats::joinPath(dir.path(), "_")}));
 }
 
+// Script pointers may be any int; the movement between them must not overflow, only its
+// direction counts.
+TEST(BuilderReview, PointerJumpsAcrossTheWholeIntRangeKeepTheirDirection) {
+    builder::MouseTracker mouse;
+    mouse.moveTo(INT_MIN, INT_MAX);
+    mouse.examine();
+    EXPECT_LT(mouse.deltaX(), 0);
+    EXPECT_GT(mouse.deltaY(), 0);
+    mouse.moveTo(INT_MAX, INT_MIN);
+    mouse.examine();
+    EXPECT_GT(mouse.deltaX(), 0);
+    EXPECT_LT(mouse.deltaY(), 0);
+}
+
 }  // namespace
 }  // namespace builder_tests
