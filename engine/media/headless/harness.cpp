@@ -46,6 +46,15 @@ bool Harness::start(const HarnessOptions& options, std::string& error) {
     turn_ = 0;
     flips_ = 0;
     ended_ = false;
+    // Every file is checked before any observer is connected, so a failed start leaves
+    // nothing that points back at this harness.
+    if (!options_.messageLogPath.empty()) {
+        std::ofstream probe(options_.messageLogPath, std::ios::binary | std::ios::app);
+        if (!probe) {
+            error = options_.messageLogPath + ": cannot write the message log";
+            return false;
+        }
+    }
     if (!options_.recordPath.empty()) {
         recorder_ = std::make_unique<ReplayRecorder>();
         if (!recorder_->open(options_.recordPath, error)) {
@@ -57,11 +66,6 @@ bool Harness::start(const HarnessOptions& options, std::string& error) {
         setInputObserver([this](const InputEvent& event) { recorder_->record(turn_, event); });
     }
     if (!options_.messageLogPath.empty()) {
-        std::ofstream probe(options_.messageLogPath, std::ios::binary | std::ios::app);
-        if (!probe) {
-            error = options_.messageLogPath + ": cannot write the message log";
-            return false;
-        }
         setMessageObserver([this](std::string_view caption, std::string_view text,
                                   const std::vector<std::string>& buttons) {
             logMessage(caption, text, buttons);
