@@ -32,6 +32,9 @@ void applyToInput(Builder& builder, const WindowEvent& event) {
         case EventKind::Wheel:
             builder.mouse.addWheel(event.wheel);
             break;
+        case EventKind::FocusLost:
+            builder.keyboard.releaseAll();
+            return;  // carries no pointer position
         default:
             break;
     }
@@ -65,6 +68,7 @@ void handleTileWindowEvent(Builder& builder, const WindowEvent& event) {
 }
 
 void dispatch(Builder& builder, const WindowEvent& event) {
+    if (event.kind == EventKind::FocusLost) return;  // only the keyboard changed
     if (event.kind == EventKind::Fault) {
         if (event.command == 1) raiseTestCrash();
         raiseTestFault();

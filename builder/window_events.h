@@ -23,6 +23,9 @@ enum class EventKind : std::uint8_t {
     Repaint,
     Gadget,  // command: a gadget number (DNA window); text: its new text
     Fault,   // a fault injected for testing the fatal error report
+    // The focus went to a window that is not the builder's (a dialog, another program):
+    // keys released there are never reported, so every key counts as up from now on.
+    FocusLost,
 };
 
 // The buttons of the DNA window.

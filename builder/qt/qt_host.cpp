@@ -80,7 +80,25 @@ WindowsOpened QtBuilderHost::openWindows(const DesktopSize& desktop) {
     dna_->resize(quarterWidth, quarterHeight);
     dna_->show();
     opened.dnaWindow = true;
+
+    // Keys released while a dialog or another program has the focus never reach these
+    // windows; the builder is told that the focus left so that no key stays held. Headless,
+    // every key comes from the script, which holds keys as long as it says.
+    if (headless_) return opened;
+    QObject::connect(qApp, &QApplication::focusChanged, main_.get(),
+                     [this](QWidget*, QWidget* now) {
+                         if (isBuilderWindow(now)) return;
+                         WindowEvent event;
+                         event.kind = EventKind::FocusLost;
+                         sink_(event);
+                     });
     return opened;
+}
+
+bool QtBuilderHost::isBuilderWindow(const QWidget* widget) const {
+    if (widget == nullptr) return false;
+    const QWidget* top = widget->window();
+    return top == main_.get() || top == tiles_ || top == dna_;
 }
 
 QWidget* QtBuilderHost::window(WindowId id) const {

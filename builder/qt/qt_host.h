@@ -43,6 +43,7 @@ class QtBuilderHost : public BuilderHost {
 
   private:
     QWidget* window(WindowId id) const;
+    bool isBuilderWindow(const QWidget* widget) const;
     void logBox(std::string_view caption, std::string_view text, bool yesNo, bool answer);
 
     bool headless_;

@@ -49,5 +49,43 @@ TEST(BuilderReview, PointerJumpsAcrossTheWholeIntRangeKeepTheirDirection) {
     EXPECT_LT(mouse.deltaY(), 0);
 }
 
+builder::WindowEvent eventOf(builder::EventKind kind, int key = 0) {
+    builder::WindowEvent event;
+    event.window = builder::WindowId::Dna;  // moves the build cursor only
+    event.kind = kind;
+    event.key = key;
+    return event;
+}
+
+// A key released while a dialog or another program has the focus never reaches the
+// builder's windows. Losing the focus counts as letting go of every key, as reading the
+// keyboard's state would show; otherwise a held arrow scrolls on every later event.
+TEST(BuilderReview, LosingTheFocusLetsGoOfHeldKeys) {
+    FakeHost host;
+    builder::Builder builder{host};
+    builder::BuilderState& state = builder.builderState;
+    state = builder::startBuilderState("/nowhere");
+    state.rasterMode = builder::kRasterOff;
+    builder::processWindowEvent(builder, eventOf(builder::EventKind::KeyDown, media::dik::LEFT));
+    builder::processWindowEvent(builder, eventOf(builder::EventKind::MouseMove));
+    EXPECT_EQ(state.mapScrollX, -2) << "a held arrow scrolls on every event";
+
+    builder::processWindowEvent(builder, eventOf(builder::EventKind::FocusLost));
+    builder::processWindowEvent(builder, eventOf(builder::EventKind::MouseMove));
+    builder::processWindowEvent(builder, eventOf(builder::EventKind::MouseMove));
+    EXPECT_EQ(state.mapScrollX, -2);
+    EXPECT_EQ(host.presented, 0) << "a focus change draws nothing";
+
+    // The C key went up unseen: its release is acted on once, as a release.
+    builder::processWindowEvent(builder, eventOf(builder::EventKind::KeyDown, media::dik::C));
+    state.rasterMode = builder::kRasterMatrixSize;
+    builder::processWindowEvent(builder, eventOf(builder::EventKind::FocusLost));
+    EXPECT_EQ(state.rasterMode, builder::kRasterOff);
+    builder::processWindowEvent(builder, eventOf(builder::EventKind::MouseMove));
+    state.rasterMode = builder::kRasterMatrixSize;
+    builder::processWindowEvent(builder, eventOf(builder::EventKind::MouseMove));
+    EXPECT_EQ(state.rasterMode, builder::kRasterMatrixSize) << "seen once only";
+}
+
 }  // namespace
 }  // namespace builder_tests
