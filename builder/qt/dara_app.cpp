@@ -28,9 +28,15 @@ Builder* crashingBuilder = nullptr;
 // write on the way out; a real dialog is not, so the message then goes to stderr.
 bool crashMessageInLog = false;
 
+// How long the report on the way down may take before the program is ended anyway.
+constexpr unsigned kCrashReportSeconds = 10;
+
 // Best effort on the way down: the report and the backup matter more than strict signal
-// safety, and SA_RESETHAND lets a second fault end the program at once.
+// safety, and SA_RESETHAND lets a second fault end the program at once. A crash inside the
+// allocator or the C library can leave a lock held that the report then waits for; the
+// alarm (whose default action ends the program) keeps that from hanging the builder.
 extern "C" void onCrashSignal(int signalNumber) {
+    alarm(kCrashReportSeconds);
     Builder* builder = crashingBuilder;
     crashingBuilder = nullptr;
     if (builder != nullptr) {
@@ -136,6 +142,9 @@ class Shell {
     }
 
     void deliver(const WindowEvent& event) {
+        // A dialog opened inside a turn takes the focus while the turn waits for it; the
+        // turn's own keyboard examination then sees the keys go up.
+        if (busy_ && event.kind == EventKind::FocusLost) builder_.keyboard.releaseAll();
         if (!accepting_ || ended_ || busy_) return;
         busy_ = true;
         try {
