@@ -64,7 +64,7 @@ public:
     // Appends the input events that arrived since the previous call; never waits.
     virtual void pollEvents(std::vector<InputEvent>& events) = 0;
     // Shows the finished frame (stretched to the window's client area), in step with the
-    // display; the headless back end keeps it for screenshots and advances its clock.
+    // display; the headless back end only advances its clock.
     virtual void present(const Framebuffer& frame) = 0;
 
     // Time.

@@ -190,4 +190,8 @@ void setMessageObserver(MessageObserver observer) {
     state().messageObserver = std::move(observer);
 }
 
+void setPresentObserver(PresentObserver observer) {
+    state().presentObserver = std::move(observer);
+}
+
 }  // namespace media

@@ -194,5 +194,8 @@ void setInputObserver(InputObserver observer);
 using MessageObserver = std::function<void(std::string_view caption, std::string_view text,
                                            const std::vector<std::string>& buttons)>;
 void setMessageObserver(MessageObserver observer);
+// Called with every frame flip() presents, right after it was presented.
+using PresentObserver = std::function<void(const Framebuffer& frame)>;
+void setPresentObserver(PresentObserver observer);
 
 }  // namespace media

@@ -45,6 +45,7 @@ void flip() {
     detail::ServiceState& s = state();
     if (!s.platform || !s.screenOpen) return;
     s.platform->present(s.compositor->frame());
+    if (s.presentObserver) s.presentObserver(s.compositor->frame());
 }
 
 // The compositor draws text at any time; the pass only brackets it for the engine's order.

@@ -30,6 +30,7 @@ struct ServiceState {
     SoundHandle nextSoundHandle = kNumberedSounds;
     InputObserver inputObserver;
     MessageObserver messageObserver;
+    PresentObserver presentObserver;
 };
 
 ServiceState& state();

@@ -27,6 +27,30 @@ class HarnessReview : public ::testing::Test {
     testing_support::TempDir dir;
 };
 
+// A background turn that loads a map draws its loading bar and presents only some of the
+// steps: the screenshot shows what was last presented, not what was drawn after it.
+TEST_F(HarnessReview, BackgroundScreenshotIsTheLastPresentedFrame) {
+    HarnessOptions options;
+    options.screenshots = {{2, dir.file("background.png")}};
+    options.frames = 3;
+    Harness harness;
+    std::string error;
+    ASSERT_TRUE(harness.start(options, error)) << error;
+    ASSERT_TRUE(harness.beginTurn(1));
+    clearScreen(0, 0, 200);
+    flip();
+    harness.afterFlip(1);
+    ASSERT_TRUE(harness.beginTurn(2));
+    clearScreen(200, 0, 0);
+    flip();                  // a loading step that is presented
+    clearScreen(0, 200, 0);  // the last steps are drawn, never presented
+    ASSERT_TRUE(harness.beginTurn(3));
+    harness.endOfProgram();
+    const auto shot = decodePng(testing_support::readFile(dir.file("background.png")));
+    ASSERT_TRUE(shot);
+    EXPECT_EQ(shot->at(0, 0), makeArgb(255, 200, 0, 0));
+}
+
 // A start that fails leaves nothing behind: no record file, and no observer that would
 // call into a harness that is gone.
 TEST_F(HarnessReview, FailedStartLeavesNoObserversBehind) {

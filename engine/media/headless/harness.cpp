@@ -33,16 +33,20 @@ Harness& harness() {
 }
 
 Harness::~Harness() {
-    if (started_ && !ended_) {
-        setInputObserver(nullptr);
-        setMessageObserver(nullptr);
-    }
+    if (started_ && !ended_) detachObservers();
+}
+
+void Harness::detachObservers() {
+    setInputObserver(nullptr);
+    setMessageObserver(nullptr);
+    setPresentObserver(nullptr);
 }
 
 bool Harness::start(const HarnessOptions& options, std::string& error) {
     options_ = options;
     screenshotsDone_.assign(options_.screenshots.size(), false);
     dumpsDone_.assign(options_.dumpsAt.size(), false);
+    presentedKept_ = false;
     turn_ = 0;
     flips_ = 0;
     ended_ = false;
@@ -70,6 +74,9 @@ bool Harness::start(const HarnessOptions& options, std::string& error) {
                                   const std::vector<std::string>& buttons) {
             logMessage(caption, text, buttons);
         });
+    }
+    if (!options_.screenshots.empty()) {
+        setPresentObserver([this](const Framebuffer& frame) { keepPresentedFrame(frame); });
     }
     started_ = true;
     turnStart_ = Clock::now();
@@ -102,7 +109,8 @@ void Harness::finishTurn() {
     for (std::size_t i = 0; i < options_.screenshots.size(); ++i) {
         if (!screenshotsDone_[i] && options_.screenshots[i].turn <= turn_) {
             screenshotsDone_[i] = true;
-            writeScreenshot(options_.screenshots[i].path);
+            writeScreenshot(options_.screenshots[i].path,
+                            presentedKept_ ? presented_ : compositor().frame());
         }
     }
     if (turnRunning_) {
@@ -118,7 +126,7 @@ void Harness::afterFlip(int turn) {
     for (std::size_t i = 0; i < options_.screenshots.size(); ++i) {
         if (!screenshotsDone_[i] && options_.screenshots[i].turn == turn) {
             screenshotsDone_[i] = true;
-            writeScreenshot(options_.screenshots[i].path);
+            writeScreenshot(options_.screenshots[i].path, compositor().frame());
         }
     }
 }
@@ -144,8 +152,7 @@ void Harness::endOfProgram() {
         if (!recorder_->close()) reportProblem(options_.recordPath + ": writing the record failed");
         recorder_.reset();
     }
-    setInputObserver(nullptr);
-    setMessageObserver(nullptr);
+    detachObservers();
     if (options_.timing) std::fputs(timingReport().c_str(), stdout);
     std::fflush(stdout);
     ended_ = true;
@@ -213,8 +220,21 @@ std::string Harness::minimalDump(int turn) const {
     return json.text() + "\n";
 }
 
-void Harness::writeScreenshot(const std::string& path) {
-    const Framebuffer& frame = compositor().frame();
+// Copies only while a screenshot is outstanding; the copy reuses its memory.
+void Harness::keepPresentedFrame(const Framebuffer& frame) {
+    if (std::find(screenshotsDone_.begin(), screenshotsDone_.end(), false) ==
+        screenshotsDone_.end()) {
+        presented_ = Framebuffer{};
+        presentedKept_ = false;
+        return;
+    }
+    presented_.width = frame.width;
+    presented_.height = frame.height;
+    presented_.pixels.assign(frame.pixels.begin(), frame.pixels.end());
+    presentedKept_ = true;
+}
+
+void Harness::writeScreenshot(const std::string& path, const Framebuffer& frame) {
     Image image;
     image.width = frame.width;
     image.height = frame.height;

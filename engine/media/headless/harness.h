@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/media/compositor.h"
 #include "engine/media/headless/harness_options.h"
 #include "engine/media/headless/replay.h"
 
@@ -78,7 +79,9 @@ class Harness {
     using Clock = std::chrono::steady_clock;
 
     void finishTurn();
-    void writeScreenshot(const std::string& path);
+    void keepPresentedFrame(const Framebuffer& frame);
+    void detachObservers();
+    void writeScreenshot(const std::string& path, const Framebuffer& frame);
     void writeDump(int turn, const std::string& path);
     void logMessage(std::string_view caption, std::string_view text,
                     const std::vector<std::string>& buttons);
@@ -90,6 +93,10 @@ class Harness {
     std::unique_ptr<ReplayRecorder> recorder_;
     std::vector<bool> screenshotsDone_;
     std::vector<bool> dumpsDone_;
+    // The frame last presented, kept while a screenshot may still show it at a turn's end
+    // (the compositor may already hold drawing that was never presented).
+    Framebuffer presented_;
+    bool presentedKept_ = false;
     int turn_ = 0;
     int flips_ = 0;
     bool started_ = false;
