@@ -11,11 +11,21 @@ void JsonWriter::appendQuoted(std::string& out, std::string_view text) {
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         switch (byte) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (byte < 0x20) {
                     out += "\\u00";
@@ -96,6 +106,12 @@ JsonWriter& JsonWriter::value(std::string_view text) {
 }
 
 JsonWriter& JsonWriter::value(std::int64_t number) {
+    beforeValue();
+    out_ += std::to_string(number);
+    return *this;
+}
+
+JsonWriter& JsonWriter::value(std::uint64_t number) {
     beforeValue();
     out_ += std::to_string(number);
     return *this;

@@ -11,7 +11,7 @@
 namespace media {
 
 class JsonWriter {
-public:
+  public:
     // pretty: one member per line with two-space indentation; otherwise one line.
     explicit JsonWriter(bool pretty = true) : pretty_(pretty) {}
 
@@ -26,6 +26,7 @@ public:
     JsonWriter& value(const char* text) { return value(std::string_view(text)); }
     JsonWriter& value(const std::string& text) { return value(std::string_view(text)); }
     JsonWriter& value(std::int64_t number);
+    JsonWriter& value(std::uint64_t number);
     JsonWriter& value(std::int32_t number) { return value(static_cast<std::int64_t>(number)); }
     JsonWriter& value(std::uint32_t number) { return value(static_cast<std::int64_t>(number)); }
     JsonWriter& value(std::int8_t number) { return value(static_cast<std::int64_t>(number)); }
@@ -47,7 +48,7 @@ public:
     // Appends a single-byte text as a JSON string literal (quotes included).
     static void appendQuoted(std::string& out, std::string_view text);
 
-private:
+  private:
     void beforeValue();
     void newline();
 

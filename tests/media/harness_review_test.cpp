@@ -1,4 +1,5 @@
-// The harness where a run leaves the usual path.
+// The harness's outputs where a run leaves the usual path: a turn that draws without
+// presenting, the full seed range in the minimal dump, a start that fails half-way.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -49,6 +50,20 @@ TEST_F(HarnessReview, BackgroundScreenshotIsTheLastPresentedFrame) {
     const auto shot = decodePng(testing_support::readFile(dir.file("background.png")));
     ASSERT_TRUE(shot);
     EXPECT_EQ(shot->at(0, 0), makeArgb(255, 200, 0, 0));
+}
+
+TEST_F(HarnessReview, MinimalDumpKeepsTheWholeSeedRange) {
+    HarnessOptions options;
+    options.seed = 18446744073709551615ULL;
+    options.frames = 0;
+    options.dumpPath = dir.file("seed.json");
+    Harness harness;
+    std::string error;
+    ASSERT_TRUE(harness.start(options, error)) << error;
+    EXPECT_FALSE(harness.beginTurn(1));
+    harness.endOfProgram();
+    const std::string dump = testing_support::readFile(options.dumpPath);
+    EXPECT_NE(dump.find("\"seed\": 18446744073709551615"), std::string::npos) << dump;
 }
 
 // A start that fails leaves nothing behind: no record file, and no observer that would

@@ -207,7 +207,7 @@ std::string Harness::minimalDump(int turn) const {
     json.member("desktopHeight", options_.desktopHeight);
     json.key("seed");
     if (options_.seed) {
-        json.value(static_cast<std::int64_t>(*options_.seed));
+        json.value(*options_.seed);
     } else {
         json.null();
     }
