@@ -11,7 +11,6 @@ inline constexpr std::string_view kMainWindowTitle =
     "RIVORERAR VERSION A140811 BASED ON ROZO BUILDER VERSION 0.7";
 inline constexpr std::string_view kTileWindowTitle = "Tiles";
 inline constexpr std::string_view kDnaWindowTitle = "DNA_DESCRIPTOR_WINDOW";
-inline constexpr std::string_view kFirstWorkMapFile = "1";
 
 // Reads the configuration chain, opens the windows, loads the tile catalogue and the work
 // map "1". Ends the program (BuilderEnd) on the failures that end it; otherwise the event
