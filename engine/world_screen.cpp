@@ -1,5 +1,6 @@
 #include "engine/world_screen.h"
 
+#include <cstdint>
 #include <string>
 
 #include "engine/core_error.h"
@@ -14,6 +15,14 @@ std::string titleWithVersion() {
     return std::string(kBannerLine) + std::string(kVersionLabel) + engineSettings.version;
 }
 
+// The start of a window of the given size centred on the desktop. Worked in 64 bits: a
+// window size from the configuration may lie anywhere in the 32-bit range.
+int centredOn(int desktopSize, int windowSize) {
+    const std::int64_t start =
+        (static_cast<std::int64_t>(desktopSize) - static_cast<std::int64_t>(windowSize)) / 2;
+    return static_cast<int>(start);  // half of a 33-bit difference fits in 32 bits
+}
+
 // Opens a window one pixel larger than the display size and a display-sized screen in it;
 // screenOpen takes the result.
 void openWindowAndScreen(const std::string& title, media::WindowStyle style) {
@@ -25,8 +34,8 @@ void openWindowAndScreen(const std::string& title, media::WindowStyle style) {
     int x = media::roundToInt(static_cast<double>(s.windowX));
     int y = media::roundToInt(static_cast<double>(s.windowY));
     if (style == media::WindowStyle::Borderless) {
-        x = (media::desktopWidth(0) - windowWidth) / 2;
-        y = (media::desktopHeight(0) - windowHeight) / 2;
+        x = centredOn(media::desktopWidth(0), windowWidth);
+        y = centredOn(media::desktopHeight(0), windowHeight);
     }
     const media::WindowHandle window =
         media::openWindow(x, y, windowWidth, windowHeight, title, style);
