@@ -196,6 +196,8 @@ std::optional<PcmSound> decodeOggVorbisFromMemory(std::string_view bytes, int ma
 
 std::optional<PcmSound> decodeOggVorbis(std::string_view configuredPath) {
     try {
+        // A NUL would cut the name short at the system call and open another file.
+        if (configuredPath.find('\0') != std::string_view::npos) return std::nullopt;
         const std::optional<std::string> bytes = readBounded(hostPath(configuredPath));
         if (!bytes) return std::nullopt;
         return decode(*bytes, kMaxSoundSeconds);
