@@ -89,10 +89,12 @@ TextFile TextFile::open(std::string_view configuredPath, OpenMode mode) {
             flags |= O_RDWR | O_CREAT | O_TRUNC;
             break;
     }
-    const int fd = ::open(path->c_str(), flags, 0666);
+    // Opened without waiting (a named pipe would wait for a writer), then blocking again.
+    const int fd = ::open(path->c_str(), flags | O_NONBLOCK, 0666);
     if (fd < 0) return TextFile();
     struct stat info;
-    if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode) ||
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
         ::close(fd);
         return TextFile();
     }
@@ -185,7 +187,8 @@ std::string_view LineReader::next() {
 std::optional<std::string> readWholeFile(std::string_view configuredPath) {
     const std::optional<std::string> path = usableHostPath(configuredPath);
     if (!path) return std::nullopt;
-    const int fd = ::open(path->c_str(), O_RDONLY | O_CLOEXEC);
+    // Without waiting: opening a named pipe would wait for a writer.
+    const int fd = ::open(path->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     struct stat info;
     // Regular files only: a device such as /dev/zero would never end.

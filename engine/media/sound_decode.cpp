@@ -1,5 +1,8 @@
 #include "engine/media/sound_decode.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
@@ -159,10 +162,16 @@ std::optional<PcmSound> decode(std::string_view bytes, int maxSeconds) {
 }
 
 // Reads at most kMaxSoundFileBytes + 1 bytes, so an oversized file is recognised without
-// reading it all.
+// reading it all. Regular files only: opening a named pipe must not wait for a writer.
 std::optional<std::string> readBounded(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return std::nullopt;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat info;
+    std::FILE* file = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? fdopen(fd, "rb") : nullptr;
+    if (file == nullptr) {
+        ::close(fd);
+        return std::nullopt;
+    }
     std::string bytes;
     std::array<char, 65536> chunk{};
     bool failed = false;
