@@ -94,12 +94,21 @@ void drawCursorPreview(Builder& builder) {
                               static_cast<float>(state.buildCursorY), 255);
 }
 
+// The last grid point index as far as the screen size, and no further than the frame:
+// points past it would not show, and a screen size from the configuration may be any
+// float. With a negative raster every point but the first lies left of or above the frame.
+int gridPoints(float screenSize, int raster, int frameSize) {
+    const int points = media::roundToInt(screenSize / static_cast<float>(raster));
+    return std::min(points, raster > 0 ? frameSize / raster : 0);
+}
+
 void drawGrid(Builder& builder) {
     const BuilderState& state = builder.builderState;
     const int raster = state.matrixRaster;
     if (raster == 0) return;
-    const int columns = media::roundToInt(state.screenWidth / static_cast<float>(raster));
-    const int rows = media::roundToInt(state.screenHeight / static_cast<float>(raster));
+    const media::Framebuffer& frame = builder.screen.frame();
+    const int columns = gridPoints(state.screenWidth, raster, frame.width);
+    const int rows = gridPoints(state.screenHeight, raster, frame.height);
     for (int i = 0; i <= columns; ++i) {
         for (int j = 0; j <= rows; ++j) {
             builder.screen.plot(i * raster, j * raster, kGridColour);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "builder/builder_state.h"
+#include "builder/frame.h"
 #include "builder/input_tracking.h"
 #include "builder/keyboard_actions.h"
 #include "builder/window_events.h"
@@ -85,6 +86,32 @@ TEST(BuilderReview, LosingTheFocusLetsGoOfHeldKeys) {
     state.rasterMode = builder::kRasterMatrixSize;
     builder::processWindowEvent(builder, eventOf(builder::EventKind::MouseMove));
     EXPECT_EQ(state.rasterMode, builder::kRasterMatrixSize) << "seen once only";
+}
+
+// Without windows (a window mode other than 0) the screen size is the configuration's
+// WIDTH and HEIGHT, which may be any float. The grid is drawn on the frame only, so a huge
+// size neither overflows the grid arithmetic nor walks billions of points.
+TEST(BuilderReview, AHugeConfiguredScreenSizeDrawsAGridOnlyOnTheFrame) {
+    FakeHost host;
+    builder::Builder builder{host};
+    builder::BuilderState& state = builder.builderState;
+    state = builder::startBuilderState("/nowhere");
+    state.matrixRaster = 1;
+    state.screenWidth = 1e30f;
+    state.screenHeight = 3e9f;
+    builder.screen.resize(8, 4);
+    builder::drawFrame(builder);
+    const media::Framebuffer& frame = builder.screen.frame();
+    EXPECT_EQ(frame.pixels[0] & 0xFFFFFFu, 0x00FF00u);
+    EXPECT_EQ(frame.pixels[7 + 3 * 8] & 0xFFFFFFu, 0x00FF00u);
+    EXPECT_EQ(host.presented, 1);
+
+    state.matrixRaster = -1;
+    state.screenWidth = -1e30f;
+    state.screenHeight = -3e9f;
+    builder::drawFrame(builder);
+    EXPECT_EQ(frame.pixels[0] & 0xFFFFFFu, 0x00FF00u) << "the first point is on the frame";
+    EXPECT_EQ(frame.pixels[1] & 0xFFFFFFu, 0x0A0A0Au);
 }
 
 }  // namespace
