@@ -9,6 +9,7 @@
 #include "engine/media/pictures.h"
 #include "engine/media/services.h"
 #include "engine/media/text_values.h"
+#include "world/media_handles.h"
 #include "world/picture_cache.h"
 
 namespace world {
@@ -36,12 +37,8 @@ std::optional<std::pair<int, int>> stillPictureSize(const WorldObject& object) {
 }
 
 void freeFrame(AnimationSet& set, std::size_t frame) {
-    const media::PictureHandle picture = set.frameSprites[frame];
-    const media::SpriteHandle sprite = set.frameSprites3D[frame];
-    if (picture != 0 && media::pictureExists(picture)) media::freePicture(picture);
-    if (sprite != 0 && media::spriteExists(sprite)) media::freeSprite(sprite);
-    set.frameSprites[frame] = 0;
-    set.frameSprites3D[frame] = 0;
+    releasePicture(set.frameSprites[frame]);
+    releaseSprite(set.frameSprites3D[frame]);
 }
 
 std::int32_t frameSlots(const WorldObject& object) {

@@ -16,6 +16,7 @@
 #include "world/hud_texts.h"
 #include "world/level_loader.h"
 #include "world/loading_bar.h"
+#include "world/media_handles.h"
 #include "world/object_dna.h"
 #include "world/picture_cache.h"
 #include "world/screen_fit.h"
@@ -93,28 +94,18 @@ const DnaPrototype& tilePrototype(const std::string& name) {
     return tiles.emplace(name, std::move(prototype)).first->second;
 }
 
-void freeSprite3D(std::uint32_t& sprite) {
-    if (sprite != 0 && media::spriteExists(sprite)) media::freeSprite(sprite);
-    sprite = 0;
-}
-
-void freePicture(std::uint32_t& picture) {
-    if (picture != 0 && media::pictureExists(picture)) media::freePicture(picture);
-    picture = 0;
-}
-
 // The handles outside the direction sets: sprites, sound and shadow (which the master DNA
 // reset would otherwise leave drawn under an unrelated object).
 void releaseObjectHandles(WorldObject& object) {
-    freeSprite3D(object.sprite3D);
-    freePicture(object.sprite);
+    releaseSprite(object.sprite3D);
+    releasePicture(object.sprite);
     if (object.objectSound != 0 && media::soundExists(object.objectSound)) {
         media::stopSound(object.objectSound);
         media::freeSound(object.objectSound);
     }
     object.objectSound = 0;
-    freeSprite3D(object.shadowSprite3D);
-    freePicture(object.shadowSprite);
+    releaseSprite(object.shadowSprite3D);
+    releasePicture(object.shadowSprite);
     object.hasShadow = 0;
 }
 

@@ -9,6 +9,7 @@
 #include "formats/tile_paths.h"
 #include "world/animation_container.h"
 #include "world/hud_texts.h"
+#include "world/media_handles.h"
 #include "world/picture_cache.h"
 
 namespace world {
@@ -44,17 +45,6 @@ void prepareForReset(WorldObject& object, std::string_view name) {
     object.framesResident = 0;
     object.worldFTileIsMirror = 0;
     object.visibleThisFrame = 0;
-}
-
-void freeShadow(WorldObject& object) {
-    if (object.shadowSprite3D != 0 && media::spriteExists(object.shadowSprite3D)) {
-        media::freeSprite(object.shadowSprite3D);
-    }
-    if (object.shadowSprite != 0 && media::pictureExists(object.shadowSprite)) {
-        media::freePicture(object.shadowSprite);
-    }
-    object.shadowSprite3D = 0;
-    object.shadowSprite = 0;
 }
 
 }  // namespace
@@ -106,7 +96,8 @@ void loadShadow(std::string_view name, std::int32_t i) {
     WorldObject& object = CHECKED_AT(worldObjects, i);
     const EngineSettings& s = engineSettings;
     object.hasShadow = 0;
-    freeShadow(object);
+    releaseSprite(object.shadowSprite3D);
+    releasePicture(object.shadowSprite);
     object.shadowSprite = media::loadPicture(
         formats::tileFilePath(s.effectGfxPath, name, s.gfxExtension), kSpriteColourKey);
     if (media::pictureExists(object.shadowSprite)) {

@@ -10,6 +10,7 @@
 #include "engine/world_object.h"
 #include "formats/tile_paths.h"
 #include "world/animation_container.h"
+#include "world/media_handles.h"
 #include "world/picture_cache.h"
 
 namespace world {
@@ -25,10 +26,7 @@ WorldObject& objectAt(std::int32_t i) {
 void dropStillSprite(WorldObject& object) {
     if (object.hasSprite != 1) return;
     if (!offScreenLongEnough(media::milliseconds(), object.lastSeenTick, object.area)) return;
-    if (object.sprite3D != 0 && media::spriteExists(object.sprite3D)) {
-        media::freeSprite(object.sprite3D);
-    }
-    object.sprite3D = 0;
+    releaseSprite(object.sprite3D);
     object.hasSprite = 0;
     object.streamState = kStreamedOut;
     engineSettings.streamIndicator = 0;
@@ -66,9 +64,7 @@ void streamInStillPicture(std::int32_t i) {
     object.pictureHeight = static_cast<float>(media::pictureHeight(cached.sprite));
     // A sprite left from an earlier stream-in (hasSprite cleared by someone else) is given
     // back before the new one replaces it.
-    if (object.sprite3D != 0 && media::spriteExists(object.sprite3D)) {
-        media::freeSprite(object.sprite3D);
-    }
+    releaseSprite(object.sprite3D);
     object.sprite3D = media::makeSprite(cached.sprite);
     if (!media::spriteExists(object.sprite3D)) {
         object.sprite3D = 0;
