@@ -17,16 +17,8 @@ DesktopInfo HeadlessPlatform::desktop(int index) {
 
 bool HeadlessPlatform::openWindow(const WindowRequest& request) {
     if (request.width <= 0 || request.height <= 0) return false;
-    window_ = request;
     windowOpen_ = true;
     return true;
-}
-
-void HeadlessPlatform::moveWindow(int x, int y, int width, int height) {
-    window_.x = x;
-    window_.y = y;
-    window_.width = width;
-    window_.height = height;
 }
 
 void HeadlessPlatform::pollEvents(std::vector<InputEvent>& events) {

@@ -38,7 +38,7 @@ class HeadlessPlatform final : public Platform {
     int desktopCount() override { return 1; }
     DesktopInfo desktop(int index) override;
     bool openWindow(const WindowRequest& request) override;
-    void moveWindow(int x, int y, int width, int height) override;
+    void moveWindow(int /*x*/, int /*y*/, int /*width*/, int /*height*/) override {}
     bool windowOpen() const override { return windowOpen_; }
     bool isForeground() override { return windowOpen_ && focused_; }
     void pollEvents(std::vector<InputEvent>& events) override;
@@ -66,7 +66,6 @@ class HeadlessPlatform final : public Platform {
     DesktopInfo desktop_;
     ReplayCursor replay_;
     VirtualClock clock_;
-    WindowRequest window_;
     bool windowOpen_ = false;
     bool focused_ = true;
     int presented_ = 0;

@@ -49,7 +49,6 @@ class ReplayCursor {
     ReplayCursor() = default;
     explicit ReplayCursor(Replay replay) : replay_(std::move(replay)) {}
     void setTurn(int turn) { turn_ = turn; }
-    int turn() const { return turn_; }
     bool joystickPresent() const { return replay_.joystickPresent; }
     // Appends the events due up to the current turn that were not handed out yet.
     void take(std::vector<InputEvent>& events);

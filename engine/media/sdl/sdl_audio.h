@@ -33,7 +33,6 @@ class SdlAudio {
     void play(VoiceId voice, bool looping);
     void stop(VoiceId voice);
     void setVolume(VoiceId voice, int volume);  // 0..100
-    std::size_t voiceCount() const { return voices_.size(); }
 
   private:
     struct Voice {
