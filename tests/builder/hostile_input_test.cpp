@@ -1,5 +1,6 @@
-// Second-look cases: the map folder save names its own failures, hostile pointer numbers,
-// keys that go up while the builder cannot see them.
+// Input the builder cannot trust: a save folder with directories where its files belong,
+// pointer numbers at the ends of the int range, key releases it never sees, a configured
+// screen size far beyond the frame.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -25,7 +26,7 @@ namespace fs = std::filesystem;
 using formats::TileRecord;
 using testing_support::TempDir;
 
-TEST(BuilderReview, MapFolderSaveNamesEveryFileItCouldNotWrite) {
+TEST(BuilderHostileInput, MapFolderSaveNamesEveryFileItCouldNotWrite) {
     TempDir dir;
     fs::create_directories(dir.file("1"));  // a directory where layer file 1 belongs
     fs::create_directories(dir.file("_"));  // and one where the tile count belongs
@@ -38,7 +39,7 @@ TEST(BuilderReview, MapFolderSaveNamesEveryFileItCouldNotWrite) {
 
 // Script pointers may be any int; the movement between them must not overflow, only its
 // direction counts.
-TEST(BuilderReview, PointerJumpsAcrossTheWholeIntRangeKeepTheirDirection) {
+TEST(BuilderHostileInput, PointerJumpsAcrossTheWholeIntRangeKeepTheirDirection) {
     builder::MouseTracker mouse;
     mouse.moveTo(INT_MIN, INT_MAX);
     mouse.examine();
@@ -61,7 +62,7 @@ builder::WindowEvent eventOf(builder::EventKind kind, int key = 0) {
 // A key released while a dialog or another program has the focus never reaches the
 // builder's windows. Losing the focus counts as letting go of every key, as reading the
 // keyboard's state would show; otherwise a held arrow scrolls on every later event.
-TEST(BuilderReview, LosingTheFocusLetsGoOfHeldKeys) {
+TEST(BuilderHostileInput, LosingTheFocusLetsGoOfHeldKeys) {
     FakeHost host;
     builder::Builder builder{host};
     builder::BuilderState& state = builder.builderState;
@@ -91,7 +92,7 @@ TEST(BuilderReview, LosingTheFocusLetsGoOfHeldKeys) {
 // Without windows (a window mode other than 0) the screen size is the configuration's
 // WIDTH and HEIGHT, which may be any float. The grid is drawn on the frame only, so a huge
 // size neither overflows the grid arithmetic nor walks billions of points.
-TEST(BuilderReview, AHugeConfiguredScreenSizeDrawsAGridOnlyOnTheFrame) {
+TEST(BuilderHostileInput, AHugeConfiguredScreenSizeDrawsAGridOnlyOnTheFrame) {
     FakeHost host;
     builder::Builder builder{host};
     builder::BuilderState& state = builder.builderState;
