@@ -27,6 +27,13 @@ std::string levelMusicPath(std::int32_t mapNumber) {
     return path;
 }
 
+// Saved states are written only with USECACHE 1, and only then are they read back: a state
+// left in the level cache by a run with the cache on is never updated while it is off, and
+// would bring back positions and used-up objects of that old run.
+bool levelCacheInUse() {
+    return engineSettings.useCache == 1;
+}
+
 bool levelMusicValid() {
     const std::int32_t music = engineSettings.levelMusic;
     return music != -1 && music != 0 && media::soundExists(static_cast<media::SoundHandle>(music));
@@ -78,7 +85,8 @@ void loadLevel() {
     // A saved state of the level is its directory in the level cache. Without one the map
     // comes from the maps directory, also when the cache directory itself is missing.
     const std::string name = std::to_string(s.actualMapId);
-    if (media::directoryExists(formats::levelCacheDirectory(s.cachePath, s.actualMapId))) {
+    if (levelCacheInUse() &&
+        media::directoryExists(formats::levelCacheDirectory(s.cachePath, s.actualMapId))) {
         loadMap(name, kCachedFit, true, kFromCache);
         s.loadedFromCache = 1;
     } else {
@@ -100,7 +108,7 @@ void loadLevelSlot(std::int32_t mapId) {
 
 void saveLevelState(std::int32_t mapNumber) {
     const EngineSettings& s = engineSettings;
-    if (s.useCache != 1) return;
+    if (!levelCacheInUse()) return;
     // The objects of the level: an empty map leaves only the spare record 0, which is not
     // saved.
     const std::int64_t count =

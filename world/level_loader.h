@@ -1,11 +1,11 @@
 // The level loader: turns map nextMapId into the table of world objects.
 //
-// Load level: the level's music, then the map — from the level cache when the player left a
-// saved state of it there, else from the maps directory fitted to the screen — then the
-// MULTITASK setting, the music started, the HUD texts rebuilt. Load map: unload the
-// previous level, read layer files 0 to 24 and create one object per tile record in load
-// order, applying each tile's DNA file. Save level state: write the live level into the
-// level cache (USECACHE 1).
+// Load level: the level's music, then the map — from the level cache when it is in use
+// (USECACHE 1) and the player left a saved state of it there, else from the maps directory
+// fitted to the screen — then the MULTITASK setting, the music started, the HUD texts
+// rebuilt. Load map: unload the previous level, read layer files 0 to 24 and create one
+// object per tile record in load order, applying each tile's DNA file. Save level state:
+// write the live level into the level cache (USECACHE 1).
 //
 // Every object of a level starts from the same record: a zero-filled one with the master
 // DNA file "DNA" applied. The unload resets the records of the level it ends that way, and

@@ -293,6 +293,9 @@ void loadMap(std::string_view name, std::int32_t fitMode, bool reset, std::int32
     EngineSettings& s = engineSettings;
     PrototypeScope prototypes;
     s.mapLineCounter = 0;
+    // The fault report names the layer file being read; a map without layer files must not
+    // name the last layer of the map before it.
+    s.mapLayer = 0;
     s.playerObject = 0;
     CHECKED_AT(s.playerStatus, kStatusFuel).value = s.maxFuel;
     s.playerDead = 0;

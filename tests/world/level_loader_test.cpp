@@ -130,6 +130,16 @@ TEST_F(LevelCacheTest, WithoutUseCacheTheMapIsReadAndFittedAgain) {
     EXPECT_EQ(object(1).posX, 320.0f);
     EXPECT_EQ(object(1).width, 53.0f);
     EXPECT_EQ(engineSettings.objectLast, 2);
+
+    // A state saved by an earlier run with the cache on is not brought back while it is off.
+    writeLayer(5, 0, {tile("CRATE", 7, 7, 9, 9)}, "CACHE");
+    load(6);
+    load(5);
+    EXPECT_EQ(engineSettings.loadedFromCache, 0);
+    EXPECT_EQ(engineSettings.objectLast, 2);
+    EXPECT_EQ(object(0).tileName, "WALL");
+    EXPECT_EQ(object(0).posX, 160.0f);
+    EXPECT_EQ(object(1).width, 53.0f);
 }
 
 TEST_F(LevelCacheTest, AMissingCacheDirectoryStillLoadsTheMap) {
@@ -276,13 +286,26 @@ TEST_F(LevelLoaderTest, TheLoadingBarIsDrawnOnlyAboveATotalOf500) {
 
 TEST_F(LevelLoaderTest, AMissingMapSetsMapMissingAndLeavesTheLevelEmpty) {
     writeTile("WALL");
-    writeLayer(1, 0, {tile("WALL", 0, 0, 8, 8), tile("WALL", 0, 0, 8, 8)});
+    writeLayer(1, 0, {tile("WALL", 0, 0, 8, 8)});
+    writeLayer(1, 6, {tile("WALL", 0, 0, 8, 8, 6)});
     load(1);
+    EXPECT_EQ(engineSettings.mapLayer, 6);
     load(8);
     EXPECT_EQ(engineSettings.mapMissing, 1);
     EXPECT_EQ(engineSettings.objectLast, 0);
     EXPECT_EQ(engineSettings.actualMapId, 8);
     EXPECT_EQ(object(0).tileName, "");
+
+    // A fault now reports map 8 with no layer read, not the last layer of map 1.
+    engineSettings.errorReportPath = dir.file("ERR.TXT");
+    media::armFaultGuard(engine::fatalReport);
+    media::guardedStep(
+        [] { media::raiseFault(media::FaultKind::IndexOutOfRange, media::SourceUnit::IO, 1); });
+    const std::string report = testing_support::readFile(dir.file("ERR.TXT"));
+    EXPECT_NE(report.find("LAST MAP SEGMENT: " + engineSettings.simCorePath + "8\\0\r\n"),
+              std::string::npos)
+        << report;
+
     load(1);
     EXPECT_EQ(engineSettings.mapMissing, 0);
 }
