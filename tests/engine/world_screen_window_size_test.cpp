@@ -11,7 +11,7 @@
 
 namespace {
 
-class WorldScreenReviewTest : public EngineTest {
+class WorldScreenWindowSizeTest : public EngineTest {
   protected:
     void SetUp() override {
         EngineTest::SetUp();
@@ -25,7 +25,7 @@ class WorldScreenReviewTest : public EngineTest {
 
 // A borderless window is centred on the desktop; a window size far beyond the desktop must
 // not overflow the centring arithmetic. Such a window cannot open: core error 8.
-TEST_F(WorldScreenReviewTest, ExtremeWindowSizesEndInCoreErrorWithoutOverflow) {
+TEST_F(WorldScreenWindowSizeTest, ExtremeWindowSizesEndInCoreErrorWithoutOverflow) {
     for (const std::int32_t width : {INT_MIN, INT_MIN + 1000, INT_MAX}) {
         engine::resetEngineState(engine::engineBaseDirectory(dir.path()));
         EngineSettings& s = engineSettings;
