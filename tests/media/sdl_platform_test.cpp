@@ -5,8 +5,11 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "engine/media/sdl/sdl_joystick.h"
 #include "engine/media/sdl/sdl_text.h"
@@ -73,6 +76,97 @@ TEST(SdlPlatform, WindowPresentAndDesktop) {
     EXPECT_FALSE(platform->windowOpen());
     platform->shutdown();  // twice is harmless
     EXPECT_EQ(platform->desktopCount(), 0);
+}
+
+// Makes SDL's own allocations of at least a given size fail while it lives, the way a
+// renderer refuses a texture when memory runs out.
+class LargeAllocationsFail {
+  public:
+    explicit LargeAllocationsFail(std::size_t limit) {
+        SDL_GetMemoryFunctions(&malloc_, &calloc_, &realloc_, &free_);
+        limit_ = limit;
+        SDL_SetMemoryFunctions(&limitedMalloc, &limitedCalloc, &limitedRealloc, free_);
+    }
+    ~LargeAllocationsFail() { SDL_SetMemoryFunctions(malloc_, calloc_, realloc_, free_); }
+    LargeAllocationsFail(const LargeAllocationsFail&) = delete;
+    LargeAllocationsFail& operator=(const LargeAllocationsFail&) = delete;
+
+  private:
+    static void* limitedMalloc(size_t size) { return size >= limit_ ? nullptr : malloc_(size); }
+    static void* limitedCalloc(size_t count, size_t size) {
+        return count >= limit_ / std::max<size_t>(size, 1) ? nullptr : calloc_(count, size);
+    }
+    static void* limitedRealloc(void* memory, size_t size) {
+        return size >= limit_ ? nullptr : realloc_(memory, size);
+    }
+
+    static inline SDL_malloc_func malloc_ = nullptr;
+    static inline SDL_calloc_func calloc_ = nullptr;
+    static inline SDL_realloc_func realloc_ = nullptr;
+    static inline SDL_free_func free_ = nullptr;
+    static inline std::size_t limit_ = 0;
+};
+
+// The colour the window shows at its top left corner (the dummy driver's window surface).
+Uint32 windowColour(const char* title) {
+    for (Uint32 id = 1; id < 256; ++id) {
+        SDL_Window* window = SDL_GetWindowFromID(id);
+        if (window == nullptr || std::string_view(SDL_GetWindowTitle(window)) != title) continue;
+        SDL_Surface* surface = SDL_GetWindowSurface(window);
+        if (surface == nullptr || SDL_LockSurface(surface) != 0) return 0;
+        Uint8 red = 0;
+        Uint8 green = 0;
+        Uint8 blue = 0;
+        SDL_GetRGB(*static_cast<const Uint32*>(surface->pixels), surface->format, &red, &green,
+                   &blue);
+        SDL_UnlockSurface(surface);
+        return media::makeArgb(255, red, green, blue);
+    }
+    return 0;
+}
+
+int occurrences(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+// A frame whose texture cannot be made is lost, not the game: the window keeps the last
+// frame, the failure is reported once, the frames keep their spacing (the game's speed
+// depends on it), and a later frame is shown as soon as the renderer takes it again.
+TEST(SdlPlatform, FramesTheRendererRefusesAreLostAtTheirUsualPace) {
+    auto platform = makeDummyPlatform();
+    if (!platform) GTEST_SKIP() << "SDL video unavailable";
+    ASSERT_TRUE(platform->openWindow(smallWindow()));
+    const media::Argb red = media::makeArgb(255, 200, 0, 0);
+    const media::Argb blue = media::makeArgb(255, 0, 0, 200);
+    platform->present({32, 24, std::vector<media::Argb>(32 * 24, red)});
+    if (windowColour("test") != red) GTEST_SKIP() << "the window's pixels cannot be read";
+
+    // A larger frame needs a new texture, which cannot be made now.
+    const media::Framebuffer large{256, 192, std::vector<media::Argb>(256 * 192, blue)};
+    testing::internal::CaptureStderr();
+    std::uint32_t elapsed = 0;
+    {
+        LargeAllocationsFail failing(100000);
+        const std::uint32_t start = platform->milliseconds();
+        for (int i = 0; i < 6; ++i)
+            platform->present(large);
+        elapsed = platform->milliseconds() - start;
+    }
+    const std::string lost = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(occurrences(lost, "Frames cannot be shown"), 1) << lost;
+    EXPECT_EQ(windowColour("test"), red);
+    EXPECT_GE(elapsed, 80u);  // five refreshes of 60 Hz after the first frame
+
+    testing::internal::CaptureStderr();
+    platform->present(large);
+    platform->present(large);
+    const std::string again = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(occurrences(again, "Frames are shown again"), 1) << again;
+    EXPECT_EQ(windowColour("test"), blue);
+    platform->shutdown();
 }
 
 TEST(SdlPlatform, TranslatesInputEvents) {

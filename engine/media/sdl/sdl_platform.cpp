@@ -95,36 +95,69 @@ bool SdlPlatform::openWindow(const WindowRequest& request) {
     window_ = SDL_CreateWindow(title.c_str(), x, y, request.width, request.height, flags);
     if (window_ == nullptr) return false;
 
-    renderer_ =
-        SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-    if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    if (renderer_ == nullptr) {
+    if (!createRenderer(false)) {
         closeWindow();
         return false;
     }
-    // The software renderer reports vsync but shows frames as fast as they come.
-    SDL_RendererInfo info{};
-    const bool waitsForDisplay = SDL_GetRendererInfo(renderer_, &info) == 0 &&
-                                 (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0 &&
-                                 (info.flags & SDL_RENDERER_SOFTWARE) == 0;
-    const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
-    const int refresh = desktop(display).refreshRate;
-    pacer_.reset(SDL_GetPerformanceFrequency() /
-                     static_cast<std::uint64_t>(refresh > 0 ? refresh : kFallbackRefreshRate),
-                 waitsForDisplay);
     // The keyboard is read as keys, never as text: no input method windows.
     SDL_StopTextInput();
     return true;
 }
 
-void SdlPlatform::closeWindow() {
+// Makes the window's renderer (an accelerated one with vsync when there is one) and sets the
+// frame spacing it needs.
+bool SdlPlatform::createRenderer(bool softwareOnly) {
+    renderer_ = nullptr;
+    if (!softwareOnly) {
+        renderer_ =
+            SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    }
+    if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (renderer_ == nullptr) return false;
+    // The software renderer reports vsync but shows frames as fast as they come.
+    SDL_RendererInfo info{};
+    softwareRenderer_ =
+        SDL_GetRendererInfo(renderer_, &info) != 0 || (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+    waitsForDisplay_ = !softwareRenderer_ && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+    const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
+    const int refresh = desktop(display).refreshRate;
+    refreshPeriod_ = SDL_GetPerformanceFrequency() /
+                     static_cast<std::uint64_t>(refresh > 0 ? refresh : kFallbackRefreshRate);
+    pacer_.reset(refreshPeriod_, waitsForDisplay_);
+    return true;
+}
+
+// An accelerated renderer refuses textures beyond its size limit (a large screen on an
+// older card) or when video memory runs out; the software renderer has neither limit. When
+// even that cannot be made, any renderer is made again, to be tried on the next frame.
+bool SdlPlatform::useSoftwareRenderer() {
+    if (window_ == nullptr || (renderer_ != nullptr && softwareRenderer_)) return false;
+    const std::string reason = SDL_GetError();
+    dropTexture();
+    if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
+    if (createRenderer(true)) {
+        std::fprintf(stderr, "Frames are shown through the software renderer (%s).\n",
+                     reason.c_str());
+        return true;
+    }
+    createRenderer(false);
+    return false;
+}
+
+void SdlPlatform::dropTexture() {
     if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+    texture_ = nullptr;
+    textureWidth_ = textureHeight_ = 0;
+}
+
+void SdlPlatform::closeWindow() {
+    dropTexture();
     if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
     if (window_ != nullptr) SDL_DestroyWindow(window_);
-    texture_ = nullptr;
     renderer_ = nullptr;
     window_ = nullptr;
-    textureWidth_ = textureHeight_ = 0;
+    softwareRenderer_ = false;
+    framesLost_ = false;
 }
 
 void SdlPlatform::moveWindow(int x, int y, int width, int height) {
@@ -140,8 +173,7 @@ bool SdlPlatform::isForeground() {
 
 bool SdlPlatform::ensureTexture(int width, int height) {
     if (texture_ != nullptr && textureWidth_ == width && textureHeight_ == height) return true;
-    if (texture_ != nullptr) SDL_DestroyTexture(texture_);
-    textureWidth_ = textureHeight_ = 0;
+    dropTexture();
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
                                  width, height);
     if (texture_ == nullptr) return false;
@@ -153,26 +185,64 @@ bool SdlPlatform::ensureTexture(int width, int height) {
     return true;
 }
 
+// Uploads the frame and draws it stretched to the client area; false when the renderer
+// cannot take it. A texture that failed is made anew the next time.
+bool SdlPlatform::drawFrame(const Framebuffer& frame) {
+    if (!ensureTexture(frame.width, frame.height)) return false;
+    if (SDL_UpdateTexture(texture_, nullptr, frame.pixels.data(),
+                          frame.width * static_cast<int>(sizeof(frame.pixels[0]))) != 0 ||
+        SDL_RenderCopy(renderer_, texture_, nullptr, nullptr) != 0) {
+        dropTexture();
+        return false;
+    }
+    return true;
+}
+
+// A frame that cannot be shown is lost, but the game goes on at its usual speed: the window
+// keeps the last frame shown, the failure is reported once, and every later frame tries
+// again.
+void SdlPlatform::frameLost() {
+    if (framesLost_) return;
+    framesLost_ = true;
+    std::fprintf(stderr, "Frames cannot be shown (%s); the game goes on and tries again.\n",
+                 SDL_GetError());
+    // Nothing waits for the display while no frame is presented.
+    pacer_.reset(refreshPeriod_, false);
+}
+
+void SdlPlatform::frameShown() {
+    if (!framesLost_) return;
+    framesLost_ = false;
+    std::fprintf(stderr, "Frames are shown again.\n");
+    pacer_.reset(refreshPeriod_, waitsForDisplay_);
+}
+
+void SdlPlatform::waitForPacer() {
+    const std::uint64_t now = SDL_GetPerformanceCounter();
+    const std::uint64_t wait = pacer_.waitBefore(now);
+    if (wait == 0) return;
+    // Sleep the whole milliseconds, then wait out the rest of the refresh exactly.
+    const std::uint64_t due = now + wait;
+    const std::uint64_t wholeMs = wait * 1000 / SDL_GetPerformanceFrequency();
+    if (wholeMs > 0) SDL_Delay(static_cast<Uint32>(wholeMs));
+    while (SDL_GetPerformanceCounter() < due) {
+    }
+}
+
 void SdlPlatform::present(const Framebuffer& frame) {
-    if (renderer_ == nullptr || frame.width <= 0 || frame.height <= 0) return;
+    if (window_ == nullptr || frame.width <= 0 || frame.height <= 0) return;
     const auto pixelCount =
         static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
     if (frame.pixels.size() < pixelCount || frame.width > INT_MAX / 4) return;
-    if (!ensureTexture(frame.width, frame.height)) return;
-    SDL_UpdateTexture(texture_, nullptr, frame.pixels.data(),
-                      frame.width * static_cast<int>(sizeof(frame.pixels[0])));
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);  // stretched to the client area
-    const std::uint64_t now = SDL_GetPerformanceCounter();
-    const std::uint64_t wait = pacer_.waitBefore(now);
-    if (wait > 0) {
-        // Sleep the whole milliseconds, then wait out the rest of the refresh exactly.
-        const std::uint64_t due = now + wait;
-        const std::uint64_t wholeMs = wait * 1000 / SDL_GetPerformanceFrequency();
-        if (wholeMs > 0) SDL_Delay(static_cast<Uint32>(wholeMs));
-        while (SDL_GetPerformanceCounter() < due) {
-        }
+    bool drawn = renderer_ != nullptr && drawFrame(frame);
+    if (!drawn && useSoftwareRenderer()) drawn = drawFrame(frame);
+    if (drawn) {
+        frameShown();
+    } else {
+        frameLost();
     }
-    SDL_RenderPresent(renderer_);
+    waitForPacer();
+    if (drawn) SDL_RenderPresent(renderer_);
     pacer_.presented(SDL_GetPerformanceCounter());
 }
 
@@ -197,6 +267,10 @@ void SdlPlatform::pollEvents(std::vector<InputEvent>& events) {
         switch (event.type) {
             case SDL_QUIT:
                 events.push_back({InputEventType::Quit, 0, 0, 0});
+                break;
+            case SDL_RENDER_DEVICE_RESET:
+                // The renderer lost its textures: the next frame makes its texture anew.
+                dropTexture();
                 break;
             case SDL_WINDOWEVENT:
                 if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {

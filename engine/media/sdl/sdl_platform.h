@@ -58,7 +58,14 @@ class SdlPlatform final : public Platform {
   private:
     SdlPlatform();
     void closeWindow();
+    bool createRenderer(bool softwareOnly);
+    bool useSoftwareRenderer();
+    void dropTexture();
     bool ensureTexture(int width, int height);
+    bool drawFrame(const Framebuffer& frame);
+    void frameLost();
+    void frameShown();
+    void waitForPacer();
     void mouseToScreen(int windowX, int windowY, int& x, int& y) const;
 
     bool running_ = false;  // SDL started and not yet shut down
@@ -67,8 +74,12 @@ class SdlPlatform final : public Platform {
     SDL_Texture* texture_ = nullptr;
     int textureWidth_ = 0;
     int textureHeight_ = 0;
+    bool softwareRenderer_ = false;
     bool alwaysForeground_ = false;  // a video driver without other windows
     FramePacer pacer_;               // in performance-counter ticks
+    std::uint64_t refreshPeriod_ = 0;
+    bool waitsForDisplay_ = false;  // the renderer's own promise, kept for a recovery
+    bool framesLost_ = false;       // frames are not reaching the window (reported once)
     bool joystickAtStart_ = false;
     std::unique_ptr<SdlAudio> audio_;
     std::unique_ptr<SdlJoystick> joystick_;
