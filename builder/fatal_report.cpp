@@ -13,9 +13,18 @@ namespace {
 constexpr std::string_view kUserFolder = "USER";
 constexpr std::string_view kErrorLogName = "USER\\ERR!!!!.txt";
 constexpr std::string_view kBackupPrefix = "USER\\_LAZARUS";
+constexpr std::string_view kBackupFallbackName = "_LAZARUS";
 
 std::string underWorkingDirectory(const BuilderState& state, std::string_view name) {
     return state.baseDirectory + std::string(name);
+}
+
+// Appends the block to the error log; false when it could not be written in full.
+bool appendToErrorLog(const std::string& path, const std::string& block) {
+    std::FILE* log = std::fopen(media::hostPath(path).c_str(), "ab");
+    if (log == nullptr) return false;
+    const bool written = std::fwrite(block.data(), 1, block.size(), log) == block.size();
+    return std::fclose(log) == 0 && written;
 }
 }  // namespace
 
@@ -41,17 +50,30 @@ std::string writeFatalErrorReport(Builder& builder, std::string_view sourceUnit,
     // The report and the backup expect the folder; without it the work would be lost.
     media::createDirectory(underWorkingDirectory(state, kUserFolder));
 
-    const std::string logPath = underWorkingDirectory(state, kErrorLogName);
-    if (std::FILE* log = std::fopen(media::hostPath(logPath).c_str(), "ab")) {
-        const std::string block = fatalErrorBlock(time, sourceUnit, line, what);
-        std::fwrite(block.data(), 1, block.size(), log);
-        std::fclose(log);
+    const bool logWritten = appendToErrorLog(underWorkingDirectory(state, kErrorLogName),
+                                             fatalErrorBlock(time, sourceUnit, line, what));
+
+    // When USER cannot take the backup (a file of that name, no rights), the folder of the
+    // undo snapshots is the next place that is known to be the user's.
+    const std::string backupName = std::string(kBackupPrefix) + stamp;
+    std::string backupShown = backupName;
+    bool backupWritten = writeWorkMapFile(builder, underWorkingDirectory(state, backupName));
+    if (!backupWritten && !state.logPath.empty()) {
+        backupShown = state.logPath + std::string(kBackupFallbackName) + stamp;
+        backupWritten = writeWorkMapFile(builder, backupShown);
+        if (!backupWritten) backupShown = backupName;
     }
 
-    writeWorkMapFile(builder, underWorkingDirectory(state, std::string(kBackupPrefix) + stamp));
-
-    return "Description is stored in: _ERR!!!!.txt\nBackup off your work is stored:USER\\_LAZARUS" +
-           stamp + "\nTo Restore your work load the _LAZARUS With the  MAP EDITOR";
+    // The message never claims a file that was not written.
+    std::string message = logWritten ? "Description is stored in: _ERR!!!!.txt"
+                                     : "Description could not be stored in: _ERR!!!!.txt";
+    if (backupWritten) {
+        message += "\nBackup off your work is stored:" + backupShown +
+                   "\nTo Restore your work load the _LAZARUS With the  MAP EDITOR";
+    } else {
+        message += "\nBackup off your work could not be stored:" + backupShown;
+    }
+    return message;
 }
 
 void fatalError(Builder& builder, std::string_view sourceUnit, int line, std::string_view what) {

@@ -19,7 +19,8 @@ std::string fatalErrorBlock(const media::LocalTime& time, std::string_view sourc
                             std::string_view what);
 
 // Writes the error log block and the crash backup; returns the message to show. Creates
-// the USER folder when it is missing.
+// the USER folder when it is missing; when the backup cannot be written there it goes to
+// the log path. The message names only what was really written.
 std::string writeFatalErrorReport(Builder& builder, std::string_view sourceUnit, int line,
                                   std::string_view what);
 

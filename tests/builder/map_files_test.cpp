@@ -1,6 +1,7 @@
 // The work map file, map folders, undo snapshots, the questions and the fatal error report.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <regex>
 #include <string>
@@ -183,6 +184,44 @@ TEST(BuilderMapFiles, AFaultWritesTheReportAndALoadableBackup) {
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 12) << log;
     // The builder ended at the fault: nothing after it ran.
     EXPECT_EQ(second.dump["state"]["lastElement"].asInt(), 1);
+}
+
+// A file named USER stands where the folder belongs: the backup goes to the log path and
+// the message says where, and that the description could not be stored. With the log path
+// blocked as well, the message says the backup could not be stored instead of claiming it.
+TEST(BuilderMapFiles, AFaultWithoutAUserFolderNamesWhereTheBackupReallyIs) {
+    BuilderWorkspace workspace;
+    writeFile(workspace.file("USER"), "not a folder");
+    const std::string script = kRasterOff + click(10, 300) + "fault\n";
+    const DaraRun moved = workspace.run(script);
+    EXPECT_EQ(moved.exitCode, 3);
+    ASSERT_FALSE(moved.messages.empty()) << moved.output;
+    const std::string text = moved.messages.back()["text"].asString();
+    std::smatch match;
+    ASSERT_TRUE(std::regex_search(
+        text, match,
+        std::regex("^Description could not be stored in: _ERR!!!!\\.txt\\nBackup off your work "
+                   "is stored:(.*\\\\LOG\\\\_LAZARUS[0-9]+)\\nTo Restore your work load the "
+                   "_LAZARUS With the  MAP EDITOR$")))
+        << text;
+    EXPECT_EQ(match[1].str().rfind(workspace.path(), 0), 0u) << match[1].str();
+    std::string backup = match[1].str().substr(workspace.path().size());
+    std::replace(backup.begin(), backup.end(), '\\', '/');
+    const auto map = formats::readBuilderMapFile(workspace.path() + backup);
+    ASSERT_TRUE(map.has_value()) << backup;
+    EXPECT_EQ(map->tiles.size(), 1u);
+
+    fs::remove_all(workspace.file("LOG"));
+    writeFile(workspace.file("LOG"), "not a folder either");
+    const DaraRun lost = workspace.run(script);
+    EXPECT_EQ(lost.exitCode, 3);
+    ASSERT_FALSE(lost.messages.empty()) << lost.output;
+    EXPECT_EQ(lost.messages.back()["caption"].asString(), "RIVORERAR FATAL ERROR:");
+    EXPECT_TRUE(std::regex_match(
+        lost.messages.back()["text"].asString(),
+        std::regex("Description could not be stored in: _ERR!!!!\\.txt\\nBackup off your work "
+                   "could not be stored:USER\\\\_LAZARUS[0-9]+")))
+        << lost.messages.back()["text"].asString();
 }
 
 TEST(BuilderMapFiles, ACrashSignalAlsoLeavesTheReportAndTheBackup) {
