@@ -197,6 +197,16 @@ TEST(WholeFiles, ReadAndReplace) {
     EXPECT_EQ(readFile(dir.file("copy")), "new");
 }
 
+// Opening a named pipe for reading would wait for a writer that never comes.
+TEST(WholeFiles, NamedPipesAreRefusedWithoutWaiting) {
+    TempDir dir;
+    const std::string pipe = dir.file("pipe.txt");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(media::readWholeFile(pipe).has_value());
+    TextFile text = TextFile::open(pipe, OpenMode::ReadOnly);
+    EXPECT_EQ(text.readLine(), "");
+}
+
 TEST(Directories, CreateListDeleteAndRename) {
     TempDir dir;
     const std::string root = dir.path() + "\\";

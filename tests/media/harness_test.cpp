@@ -93,14 +93,21 @@ TEST(HarnessTiming, MedianPercentileMaximum) {
 
 class HarnessRun : public ::testing::Test {
   protected:
-    void SetUp() override {
-        auto platform = std::make_unique<HeadlessPlatform>(64, 48);
+    void SetUp() override { start({}); }
+    void TearDown() override { shutdownServices(); }
+
+    // Starts the services on a headless platform that replays the input given.
+    void start(Replay input) {
+        auto platform = std::make_unique<HeadlessPlatform>(64, 48, std::move(input));
         headless = platform.get();
         initServices(std::move(platform), 3);
         window = openWindow(0, 0, 33, 25, "t", WindowStyle::Captioned);
         ASSERT_NE(openScreen(window, 0, 0, 32, 24), 0);
     }
-    void TearDown() override { shutdownServices(); }
+    void restart(Replay input) {
+        shutdownServices();
+        start(std::move(input));
+    }
 
     // Runs turns like the main loop: begin, poll, draw a colour per turn, flip.
     int run(Harness& harness) {
@@ -155,29 +162,39 @@ TEST_F(HarnessRun, FramesScreenshotsAndDumps) {
     EXPECT_FALSE(harness.beginTurn(5));
 }
 
-TEST_F(HarnessRun, ScreenshotOfATurnWithoutFlip) {
+// A screenshot shows what the window shows: after a turn that presents nothing (a
+// background turn) the frame presented before it, and after a turn that draws more once it
+// presented (the last steps of a loading bar) the frame it presented.
+TEST_F(HarnessRun, ScreenshotIsTheFrameLastPresented) {
     HarnessOptions options;
-    options.screenshots = {{2, dir.file("still.png")}};
-    options.frames = 3;
+    options.screenshots = {{2, dir.file("still.png")}, {3, dir.file("loading.png")}};
+    options.frames = 4;
     Harness harness;
     std::string error;
-    ASSERT_TRUE(harness.start(options, error));
+    ASSERT_TRUE(harness.start(options, error)) << error;
     ASSERT_TRUE(harness.beginTurn(1));
     clearScreen(0, 0, 200);
     flip();
     harness.afterFlip(1);
     ASSERT_TRUE(harness.beginTurn(2));  // a background turn: no flip
     ASSERT_TRUE(harness.beginTurn(3));
+    clearScreen(200, 0, 0);
+    flip();
+    clearScreen(0, 200, 0);  // drawn, never presented
+    ASSERT_TRUE(harness.beginTurn(4));
     harness.endOfProgram();
-    const auto shot = decodePng(testing_support::readFile(dir.file("still.png")));
-    ASSERT_TRUE(shot);
-    EXPECT_EQ(shot->at(0, 0), makeArgb(255, 0, 0, 200));
+    const auto still = decodePng(testing_support::readFile(dir.file("still.png")));
+    ASSERT_TRUE(still);
+    EXPECT_EQ(still->at(0, 0), makeArgb(255, 0, 0, 200));
+    const auto loading = decodePng(testing_support::readFile(dir.file("loading.png")));
+    ASSERT_TRUE(loading);
+    EXPECT_EQ(loading->at(0, 0), makeArgb(255, 200, 0, 0));
 }
 
 TEST_F(HarnessRun, MinimalDumpMessageLogAndRecording) {
     HarnessOptions options;
     options.headless = true;
-    options.seed = 9;
+    options.seed = 18446744073709551615ULL;  // the top of the range stays unsigned
     options.frames = 2;
     options.dumpPath = dir.file("minimal.json");
     options.messageLogPath = dir.file("messages.log");
@@ -192,9 +209,9 @@ TEST_F(HarnessRun, MinimalDumpMessageLogAndRecording) {
 
     const std::string dump = testing_support::readFile(options.dumpPath);
     for (const char* field :
-         {"\"turn\": 1", "\"engine\"", "\"settings\"", "\"seed\": 9", "\"coreErrorTexts\"",
-          "\"playerStatus\"", "\"objects\"", "\"drawList\"", "\"collisionList\"", "\"weaponList\"",
-          "\"mirrorList\""}) {
+         {"\"turn\": 1", "\"engine\"", "\"settings\"", "\"seed\": 18446744073709551615",
+          "\"coreErrorTexts\"", "\"playerStatus\"", "\"objects\"", "\"drawList\"",
+          "\"collisionList\"", "\"weaponList\"", "\"mirrorList\""}) {
         EXPECT_NE(dump.find(field), std::string::npos) << field;
     }
     EXPECT_EQ(testing_support::readFile(options.messageLogPath),
@@ -214,12 +231,8 @@ TEST_F(HarnessRun, RecordingReplaysTheSameEvents) {
         parseReplay("joystick present\n1 key down 0x1D\n2 mouse move 3 -4\n2 key up 0x1D\n"
                     "4 focus 0\n",
                     input, error));
-    shutdownServices();
-    auto platform = std::make_unique<HeadlessPlatform>(64, 48, input);
-    HeadlessPlatform* replaying = platform.get();
-    initServices(std::move(platform), 3);
-    window = openWindow(0, 0, 33, 25, "t", WindowStyle::Captioned);
-    ASSERT_NE(openScreen(window, 0, 0, 32, 24), 0);
+    restart(input);
+    HeadlessPlatform* replaying = headless;
 
     HarnessOptions options;
     options.frames = 5;
@@ -242,6 +255,25 @@ TEST_F(HarnessRun, UnwritableRecordFails) {
     std::string error;
     EXPECT_FALSE(harness.start(options, error));
     EXPECT_NE(error.find("x.replay"), std::string::npos);
+}
+
+// A start that fails half-way leaves nothing behind: no record file, and no observer that
+// would call into a harness that is gone.
+TEST_F(HarnessRun, FailedStartLeavesNoObserversBehind) {
+    Replay input;
+    std::string error;
+    ASSERT_TRUE(parseReplay("0 key down 0x1D\n", input, error)) << error;
+    restart(input);
+    HarnessOptions options;
+    options.recordPath = dir.file("session.replay");
+    options.messageLogPath = dir.file("no/such/dir/messages.log");
+    auto harness = std::make_unique<Harness>();
+    EXPECT_FALSE(harness->start(options, error));
+    EXPECT_NE(error.find("messages.log"), std::string::npos);
+    harness.reset();
+    EXPECT_EQ(pollEvents(), kEventInput);  // must not reach the harness
+    messageBox("caption", "text");
+    EXPECT_TRUE(testing_support::readFile(options.recordPath).empty());
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include "engine/media/sound_decode.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
 #include "support/ogg_tone.h"
 #include "support/test_support.h"
@@ -55,6 +57,14 @@ TEST(SoundDecode, LoadsFilesThroughConfiguredPaths) {
     EXPECT_FALSE(decodeOggVorbis(dir.path()).has_value());  // a directory
     testing_support::writeFile(dir.file("empty.ogg"), "");
     EXPECT_FALSE(decodeOggVorbis(dir.file("empty.ogg")).has_value());
+
+    // A name cut by an embedded NUL must not load the file before it; a named pipe would
+    // wait for a writer that never comes.
+    const std::string withNul = dir.file("Sounds/Boom.ogg") + std::string(1, '\0') + "x";
+    EXPECT_FALSE(decodeOggVorbis(withNul).has_value());
+    const std::string pipe = dir.file("pipe.ogg");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(decodeOggVorbis(pipe).has_value());
 }
 
 TEST(SoundDecode, RefusesDamagedOrForeignData) {
