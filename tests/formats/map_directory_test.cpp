@@ -50,6 +50,15 @@ TEST(MapDirectory, GameReadsLayersZeroTo24InOrderAndSkipsMissingOnes) {
     EXPECT_EQ(map.tiles[2].name, "TOP");
 
     EXPECT_TRUE(formats::readGameMap(dir.file("missing")).tiles.empty());
+
+    // The builder skips missing layer files the same way.
+    TempDir only;
+    writeFile(only.file("3"), layerText({{"ONLY", 0, 1, 2, 3, 4, 3}}));
+    const auto folder = formats::readBuilderMapFolder(only.path());
+    EXPECT_EQ(folder.layerFilesRead, 1);
+    EXPECT_EQ(folder.highestLayer, 3);
+    ASSERT_EQ(folder.tiles.size(), 1u);
+    EXPECT_EQ(folder.tiles[0].name, "ONLY");
 }
 
 TEST(MapDirectory, TileCountIsTheFirstLineOrZero) {
@@ -81,6 +90,39 @@ TEST(MapDirectory, BuilderSavesAndReloadsATileOnLayer30) {
     EXPECT_EQ(back.tiles[2].name, "HIGH");
     EXPECT_EQ(back.tiles[2].layer, 30);
     EXPECT_EQ(formats::readGameMap(folder).tiles.size(), 2u);  // the game stops at 24
+}
+
+// A map saved, opened in the builder and saved again is the same map, file for file.
+TEST(MapDirectory, SaveReadSaveIsByteStable) {
+    TempDir first;
+    TempDir second;
+    const std::vector<TileRecord> tiles = {{"WALL", 3, 1.5f, -2.5f, 32.4f, 16, 0},
+                                           {"DOOR", 1, 100, 200, 64, 64, 2},
+                                           {"SKY", 0, 5, 6, 7, 8, 30},
+                                           {"WALL", 3, 9, 9, 9, 9, 2}};
+    ASSERT_TRUE(
+        formats::saveMapDirectory(
+            {.directory = first.path(), .records = tiles, .highestLayer = 2, .lastElementIndex = 3})
+            .complete());
+    const auto opened = formats::readBuilderMapFolder(first.path());
+    std::vector<TileRecord> again;
+    for (const auto& tile : opened.tiles) {
+        again.push_back({tile.name, tile.tileIndex, static_cast<float>(tile.x),
+                         static_cast<float>(tile.y), static_cast<float>(tile.width),
+                         static_cast<float>(tile.height), tile.layer});
+    }
+    ASSERT_TRUE(
+        formats::saveMapDirectory({.directory = second.path(),
+                                   .records = again,
+                                   .highestLayer = opened.highestLayer,
+                                   .lastElementIndex = formats::readTileCount(first.path())})
+            .complete());
+    const auto names = entries(first.path());
+    ASSERT_EQ(names.size(), 32u);  // "0" to "30" and "_"
+    EXPECT_EQ(entries(second.path()), names);
+    for (const std::string& name : names) {
+        EXPECT_EQ(readFile(second.file(name)), readFile(first.file(name))) << name;
+    }
 }
 
 TEST(MapDirectory, ARecordNamingAnotherLayerMovesToThatFileOnTheNextSave) {

@@ -74,6 +74,13 @@ TEST(MapFile, RecordCutShortReadsMissingLinesAsEmpty) {
     EXPECT_FLOAT_EQ(game.tiles[0].width, 0.0f);
     EXPECT_EQ(game.tiles[0].layer, 0);
 
+    const auto builder = parseBuilderMapText("0\r\n0\r\nTILE\r\nHALF\r\n0\r\n12");
+    ASSERT_EQ(builder.tiles.size(), 1u);
+    EXPECT_EQ(builder.tiles[0].name, "HALF");
+    EXPECT_EQ(builder.tiles[0].x, 12);
+    EXPECT_EQ(builder.tiles[0].y, 0);
+    EXPECT_EQ(builder.tiles[0].layer, 0);
+
     const auto bare = parseGameMapText("0\r\n0\r\nTILE");
     ASSERT_EQ(bare.tiles.size(), 1u);
     EXPECT_EQ(bare.tiles[0].name, "");

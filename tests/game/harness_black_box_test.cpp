@@ -2,6 +2,7 @@
 // same seed and replay write byte-identical dumps and screenshots.
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -36,8 +37,10 @@ TEST(GameHarness, FramesEndTheRunNormallyWithTimingAndFinalDump) {
     const auto result = runHeadless(dir, {"--frames", "5", "--dump", "end.json", "--timing"});
     EXPECT_EQ(result.exitCode, 0) << result.output;
     EXPECT_NE(result.output.find("frames: 5"), std::string::npos) << result.output;
-    for (const char* phase : {"update ms per frame", "draw ms per frame", "turn ms per frame"}) {
-        EXPECT_NE(result.output.find(phase), std::string::npos) << phase;
+    for (const char* phase : {"update", "draw", "turn"}) {
+        const std::regex line(std::string("(^|\n)") + phase +
+                              " ms per frame: median [0-9.]+, p99 [0-9.]+, max [0-9.]+\n");
+        EXPECT_TRUE(std::regex_search(result.output, line)) << phase << "\n" << result.output;
     }
     EXPECT_NE(readFile(dir.file("end.json")).find("\"turn\": 5"), std::string::npos);
 }
