@@ -14,6 +14,8 @@ void raiseTestFault() {
     BUILDER_FAULT("Fault injected for testing");
 }
 
-void raiseTestCrash() { std::raise(SIGSEGV); }
+void raiseTestCrash() {
+    std::raise(SIGSEGV);
+}
 
 }  // namespace builder

@@ -10,7 +10,7 @@ RZ_PACKAGES=(
     libpng-dev libjpeg-dev libtiff-dev libvorbis-dev zlib1g-dev
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang clang-format libclang-rt-14-dev
 )
 
 rz_log() { printf '== %s\n' "$*" >&2; }

@@ -18,9 +18,9 @@ GuardState& guard() {
 }
 
 constexpr std::array<std::string_view, 17> kUnitNames = {
-    "Main Module", "ENV",    "basevars", "systemcore",       "gui",
-    "STREAM_SYS",  "ENGINE_INTERNALS", "IO",  "AI", "TEXT_ENGINE", "ACTIONS",
-    "thegame",     "SGFXCORE", "FWORLD", "OUTPUT", "DDD_NODE", "FONT_ENGINE",
+    "Main Module",      "ENV",    "basevars", "systemcore",  "gui",         "STREAM_SYS",
+    "ENGINE_INTERNALS", "IO",     "AI",       "TEXT_ENGINE", "ACTIONS",     "thegame",
+    "SGFXCORE",         "FWORLD", "OUTPUT",   "DDD_NODE",    "FONT_ENGINE",
 };
 
 }  // namespace
@@ -32,11 +32,16 @@ std::string_view sourceUnitName(SourceUnit unit) {
 
 std::string_view faultKindText(FaultKind kind) {
     switch (kind) {
-        case FaultKind::DivisionByZero: return "Attempted division by zero";
-        case FaultKind::IndexOutOfRange: return "Array index out of bounds";
-        case FaultKind::InvalidHandle: return "Invalid memory access";
-        case FaultKind::InjectedForTest: return "Injected test fault";
-        case FaultKind::Unknown: break;
+        case FaultKind::DivisionByZero:
+            return "Attempted division by zero";
+        case FaultKind::IndexOutOfRange:
+            return "Array index out of bounds";
+        case FaultKind::InvalidHandle:
+            return "Invalid memory access";
+        case FaultKind::InjectedForTest:
+            return "Injected test fault";
+        case FaultKind::Unknown:
+            break;
     }
     return "UNKNOWN Error";
 }
@@ -50,11 +55,17 @@ void armFaultGuard(FaultReporter reporter) {
     guard().armed = true;
 }
 
-void disarmFaultGuard() { guard().armed = false; }
+void disarmFaultGuard() {
+    guard().armed = false;
+}
 
-bool faultGuardArmed() { return guard().armed; }
+bool faultGuardArmed() {
+    return guard().armed;
+}
 
-const EngineFault& lastFault() { return guard().last; }
+const EngineFault& lastFault() {
+    return guard().last;
+}
 
 bool guardedStep(const std::function<void()>& step) {
     try {

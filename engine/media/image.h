@@ -12,10 +12,18 @@ using Argb = std::uint32_t;
 constexpr Argb makeArgb(std::uint32_t a, std::uint32_t r, std::uint32_t g, std::uint32_t b) {
     return (a << 24) | (r << 16) | (g << 8) | b;
 }
-constexpr std::uint32_t alphaOf(Argb c) { return c >> 24; }
-constexpr std::uint32_t redOf(Argb c) { return (c >> 16) & 0xFFu; }
-constexpr std::uint32_t greenOf(Argb c) { return (c >> 8) & 0xFFu; }
-constexpr std::uint32_t blueOf(Argb c) { return c & 0xFFu; }
+constexpr std::uint32_t alphaOf(Argb c) {
+    return c >> 24;
+}
+constexpr std::uint32_t redOf(Argb c) {
+    return (c >> 16) & 0xFFu;
+}
+constexpr std::uint32_t greenOf(Argb c) {
+    return (c >> 8) & 0xFFu;
+}
+constexpr std::uint32_t blueOf(Argb c) {
+    return c & 0xFFu;
+}
 
 struct Image {
     int width = 0;

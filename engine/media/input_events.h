@@ -38,7 +38,7 @@ constexpr int kJoystickButtons = 11;  // index 1..10 used
 
 // What the engine reads: held keys and edges since the previous poll, mouse and joystick.
 class InputState {
-public:
+  public:
     void apply(const InputEvent& event);
 
     // Keyboard poll: latches the "pressed since the previous poll" edges.
@@ -62,7 +62,7 @@ public:
     bool focused() const { return focused_; }
     bool quitRequested() const { return quit_; }
 
-private:
+  private:
     std::array<bool, kKeyCount> held_{};
     std::array<bool, kKeyCount> downSincePoll_{};
     std::array<bool, kKeyCount> pressed_{};

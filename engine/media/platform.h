@@ -37,8 +37,8 @@ struct WindowRequest {
 };
 
 struct LocalTime {
-    int year = 0, month = 0, day = 0;       // month 1..12, day 1..31
-    int hour = 0, minute = 0, second = 0;   // 24-hour clock
+    int year = 0, month = 0, day = 0;      // month 1..12, day 1..31
+    int hour = 0, minute = 0, second = 0;  // 24-hour clock
 };
 
 // Decoded sound: interleaved signed 16-bit samples.
@@ -51,7 +51,7 @@ struct PcmSound {
 using VoiceId = std::uint32_t;  // 0 = none
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // Screen and window.

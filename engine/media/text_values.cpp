@@ -11,7 +11,8 @@ namespace media {
 
 std::int32_t parseInteger(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
@@ -34,7 +35,9 @@ locale_t classicLocale() {
     return locale;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -43,11 +46,13 @@ float parseFloat(std::string_view text) {
     // copy only a bounded prefix (no decimal number in these files is longer).
     char buffer[128];
     const std::size_t n = text.size() < sizeof(buffer) - 1 ? text.size() : sizeof(buffer) - 1;
-    for (std::size_t i = 0; i < n; ++i) buffer[i] = text[i];
+    for (std::size_t i = 0; i < n; ++i)
+        buffer[i] = text[i];
     buffer[n] = '\0';
     // Only plain decimal numbers: no hexadecimal floats, no "inf" or "nan" words.
     std::size_t i = 0;
-    while (buffer[i] == ' ' || buffer[i] == '\t') ++i;
+    while (buffer[i] == ' ' || buffer[i] == '\t')
+        ++i;
     if (buffer[i] == '+' || buffer[i] == '-') ++i;
     if (!isDigit(buffer[i]) && !(buffer[i] == '.' && isDigit(buffer[i + 1]))) return 0.0f;
     if (buffer[i] == '0' && (buffer[i + 1] == 'x' || buffer[i + 1] == 'X')) return 0.0f;
@@ -66,6 +71,8 @@ std::int32_t roundToInt(double value) {
     return static_cast<std::int32_t>(std::nearbyint(value));  // default mode: ties to even
 }
 
-std::string formatRounded(float value) { return std::to_string(roundToInt(value)); }
+std::string formatRounded(float value) {
+    return std::to_string(roundToInt(value));
+}
 
 }  // namespace media

@@ -22,7 +22,8 @@ float parseFloat(std::string_view text);
 // An integer stored in an 8-bit field keeps its low 8 bits, read as signed (300 -> 44,
 // 200 -> -56).
 constexpr std::int8_t lowByteSigned(std::int32_t value) {
-    return static_cast<std::int8_t>(static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) & 0xFFu));
+    return static_cast<std::int8_t>(
+        static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) & 0xFFu));
 }
 
 // The nearest integer, ties to even (12.5 -> 12, 13.5 -> 14, -0.5 -> 0). Values beyond the

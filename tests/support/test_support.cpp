@@ -61,7 +61,8 @@ ProcessResult runProgram(const std::string& program, const std::vector<std::stri
         if (chdir(workingDirectory.c_str()) != 0) _exit(127);
         std::vector<char*> argv;
         argv.push_back(const_cast<char*>(program.c_str()));
-        for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+        for (const std::string& argument : arguments)
+            argv.push_back(const_cast<char*>(argument.c_str()));
         argv.push_back(nullptr);
         execv(program.c_str(), argv.data());
         _exit(127);

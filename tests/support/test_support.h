@@ -10,7 +10,7 @@ namespace testing_support {
 // A fresh directory below the system's temporary directory, removed with its contents
 // when the object goes out of scope.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -19,7 +19,7 @@ public:
     // path() + "/" + relative
     std::string file(std::string_view relative) const;
 
-private:
+  private:
     std::string path_;
 };
 
@@ -29,8 +29,8 @@ void writeFile(const std::string& hostPath, std::string_view bytes);
 std::string readFile(const std::string& hostPath);
 
 struct ProcessResult {
-    int exitCode = -1;    // the program's exit status; -1 when it did not exit normally
-    std::string output;   // stdout and stderr together
+    int exitCode = -1;   // the program's exit status; -1 when it did not exit normally
+    std::string output;  // stdout and stderr together
 };
 
 // Runs a program with arguments in a working directory and waits for it.
