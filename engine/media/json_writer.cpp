@@ -1,5 +1,7 @@
 #include "engine/media/json_writer.h"
 
+#include "engine/media/utf8.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -32,9 +34,7 @@ void JsonWriter::appendQuoted(std::string& out, std::string_view text) {
                     out.push_back(kHex[byte >> 4]);
                     out.push_back(kHex[byte & 0xF]);
                 } else if (byte >= 0x80) {
-                    // U+0080..U+00FF in UTF-8.
-                    out.push_back(static_cast<char>(0xC0 | (byte >> 6)));
-                    out.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
+                    appendUtf8(out, char32_t{byte});  // U+0080..U+00FF
                 } else {
                     out.push_back(c);
                 }

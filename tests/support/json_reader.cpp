@@ -1,5 +1,7 @@
 #include "support/json_reader.h"
 
+#include "engine/media/utf8.h"
+
 #include <gtest/gtest.h>
 
 #include <charconv>
@@ -43,19 +45,6 @@ class Parser {
         return true;
     }
 
-    static void appendUtf8(std::string& out, std::uint32_t code) {
-        if (code < 0x80) {
-            out.push_back(static_cast<char>(code));
-        } else if (code < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        }
-    }
-
     // The four hex digits of a \u escape.
     std::optional<std::uint32_t> parseHex4() {
         if (pos_ + 4 > text_.size()) return std::nullopt;
@@ -87,7 +76,7 @@ class Parser {
             } else if (escape == 'u') {
                 const std::optional<std::uint32_t> code = parseHex4();
                 if (!code) return std::nullopt;
-                appendUtf8(out, *code);
+                media::appendUtf8(out, static_cast<char32_t>(*code));
             } else {
                 return std::nullopt;
             }
