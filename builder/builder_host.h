@@ -64,7 +64,7 @@ class BuilderHost {
     virtual void wait(int milliseconds) = 0;
     // The local date and time, and the same moment as seconds since 1 January 1970 counted
     // in local time (the crash backup's name).
-    virtual media::LocalTime localTime() = 0;
+    virtual base::LocalTime localTime() = 0;
     virtual std::int64_t localSeconds() = 0;
 };
 

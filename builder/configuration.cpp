@@ -5,14 +5,14 @@
 #include <string_view>
 
 #include "builder/messages.h"
-#include "engine/media/text_values.h"
+#include "engine/base/text_values.h"
 
 namespace builder {
 
 namespace {
 
-using media::parseFloat;
-using media::parseInteger;
+using base::parseFloat;
+using base::parseInteger;
 
 template <class Row>
 void applyRows(BuilderState& state, std::span<const ConfigRecord> records,

@@ -6,7 +6,7 @@
 #include "builder/frame.h"
 #include "builder/source_units.h"
 #include "builder/undo.h"
-#include "engine/media/text_values.h"
+#include "engine/base/text_values.h"
 
 namespace builder {
 
@@ -79,10 +79,10 @@ bool deleteElement(Builder& builder) {
     for (int i = state.lastElement; i >= 0; --i) {
         MapElement& element = BUILDER_AT(state.elements, i);
         if (element.layer != state.actualLayer || element.alive == 0) continue;
-        const int left = media::roundToInt(element.x);
-        const int top = media::roundToInt(element.y);
-        const int right = left + media::roundToInt(element.width);
-        const int bottom = top + media::roundToInt(element.height);
+        const int left = base::roundToInt(element.x);
+        const int top = base::roundToInt(element.y);
+        const int right = left + base::roundToInt(element.width);
+        const int bottom = top + base::roundToInt(element.height);
         if (left <= cx && cx <= right && top <= cy && cy <= bottom) {
             element.alive = 0;
             return true;

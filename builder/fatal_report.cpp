@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "builder/map_files.h"
-#include "engine/media/date_text.h"
+#include "engine/base/date_text.h"
 #include "engine/media/files.h"
 #include "formats/text_lines.h"
 
@@ -28,11 +28,11 @@ bool appendToErrorLog(const std::string& path, const std::string& block) {
 }
 }  // namespace
 
-std::string fatalErrorBlock(const media::LocalTime& time, std::string_view sourceUnit, int line,
+std::string fatalErrorBlock(const base::LocalTime& time, std::string_view sourceUnit, int line,
                             std::string_view what) {
     formats::LineWriter lines;
-    lines.line("ROZO ERROR INFO: DATE: " + media::formatDate("%yyyy,%mm,%dd", time) + "   " +
-               media::formatDate("%hh:%ii:%ss", time));
+    lines.line("ROZO ERROR INFO: DATE: " + base::formatDate("%yyyy,%mm,%dd", time) + "   " +
+               base::formatDate("%hh:%ii:%ss", time));
     lines.line("ERROR: Include: " + std::string(sourceUnit));
     lines.line("LINE: " + std::to_string(line));
     lines.line("WHAT: " + std::string(what));
@@ -44,7 +44,7 @@ std::string fatalErrorBlock(const media::LocalTime& time, std::string_view sourc
 std::string writeFatalErrorReport(Builder& builder, std::string_view sourceUnit, int line,
                                   std::string_view what) {
     const BuilderState& state = builder.builderState;
-    const media::LocalTime time = builder.host.localTime();
+    const base::LocalTime time = builder.host.localTime();
     const std::string stamp = std::to_string(builder.host.localSeconds());
 
     // The report and the backup expect the folder; without it the work would be lost.

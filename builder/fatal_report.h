@@ -15,7 +15,7 @@ inline constexpr std::string_view kFatalErrorCaption = "RIVORERAR FATAL ERROR:";
 inline constexpr int kExitFatalError = 3;
 
 // The six lines appended for one fault.
-std::string fatalErrorBlock(const media::LocalTime& time, std::string_view sourceUnit, int line,
+std::string fatalErrorBlock(const base::LocalTime& time, std::string_view sourceUnit, int line,
                             std::string_view what);
 
 // Writes the error log block and the crash backup; returns the message to show. Creates

@@ -6,7 +6,7 @@
 
 #include "builder/screen_log.h"
 #include "builder/source_units.h"
-#include "engine/media/text_values.h"
+#include "engine/base/text_values.h"
 
 namespace builder {
 
@@ -66,12 +66,12 @@ void drawElements(Builder& builder) {
         applyPostEffect(screen, element.dna.postEFFECT);
         const float width = element.width * state.mapZoomX;
         const float height = element.height * state.mapZoomY;
-        screen.zoomSprite(element.sprite, static_cast<float>(media::roundToInt(width)),
-                          static_cast<float>(media::roundToInt(height)));
+        screen.zoomSprite(element.sprite, static_cast<float>(base::roundToInt(width)),
+                          static_cast<float>(base::roundToInt(height)));
         const float x = element.x * state.mapZoomX;
         const float y = element.y * state.mapZoomY;
-        screen.drawSprite(element.sprite, static_cast<float>(media::roundToInt(x)),
-                          static_cast<float>(media::roundToInt(y)),
+        screen.drawSprite(element.sprite, static_cast<float>(base::roundToInt(x)),
+                          static_cast<float>(base::roundToInt(y)),
                           element.dna.worldFTileTransparency);
     }
     // The blending stays as the last element handled left it, as the preview expects.
@@ -88,8 +88,8 @@ void drawCursorPreview(Builder& builder) {
     applyPostEffect(builder.screen, tile->dna.postEFFECT);
     if (builder.mouse.rightDown()) return;
     if (state.rasterMode == kRasterMatrixSize) builder.host.wait(kPreviewWaitMilliseconds);
-    builder.screen.zoomSprite(tile->sprite, static_cast<float>(media::roundToInt(tile->width)),
-                              static_cast<float>(media::roundToInt(tile->height)));
+    builder.screen.zoomSprite(tile->sprite, static_cast<float>(base::roundToInt(tile->width)),
+                              static_cast<float>(base::roundToInt(tile->height)));
     builder.screen.drawSprite(tile->sprite, static_cast<float>(state.buildCursorX),
                               static_cast<float>(state.buildCursorY), 255);
 }
@@ -98,7 +98,7 @@ void drawCursorPreview(Builder& builder) {
 // points past it would not show, and a screen size from the configuration may be any
 // float. With a negative raster every point but the first lies left of or above the frame.
 int gridPoints(float screenSize, int raster, int frameSize) {
-    const int points = media::roundToInt(screenSize / static_cast<float>(raster));
+    const int points = base::roundToInt(screenSize / static_cast<float>(raster));
     return std::min(points, raster > 0 ? frameSize / raster : 0);
 }
 
@@ -121,11 +121,11 @@ PostEffect parsePostEffect(std::string_view text) {
     PostEffect effect;
     const std::size_t comma = text.find(',');
     if (comma == std::string_view::npos) {
-        effect.source = media::parseInteger(text);
+        effect.source = base::parseInteger(text);
         return effect;
     }
-    effect.source = media::parseInteger(text.substr(0, comma));
-    effect.destination = media::parseInteger(text.substr(comma + 1));
+    effect.source = base::parseInteger(text.substr(0, comma));
+    effect.destination = base::parseInteger(text.substr(comma + 1));
     return effect;
 }
 

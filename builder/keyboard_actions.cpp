@@ -6,8 +6,8 @@
 #include "builder/editing.h"
 #include "builder/source_units.h"
 #include "builder/undo.h"
+#include "engine/base/text_values.h"
 #include "engine/media/scancodes.h"
-#include "engine/media/text_values.h"
 
 namespace builder {
 
@@ -20,7 +20,7 @@ namespace dik = media::dik;
 int selectedTileStep(BuilderState& state, bool horizontal) {
     const TileType* tile = selectedTileType(state);
     if (tile == nullptr) return 0;
-    return media::roundToInt(horizontal ? tile->width : tile->height);
+    return base::roundToInt(horizontal ? tile->width : tile->height);
 }
 }  // namespace
 

@@ -3,14 +3,14 @@
 #include <array>
 #include <utility>
 
+#include "engine/base/json_writer.h"
 #include "engine/media/files.h"
-#include "engine/media/json_writer.h"
 
 namespace builder {
 
 namespace {
 
-void writeStateFields(media::JsonWriter& json, const BuilderState& s) {
+void writeStateFields(base::JsonWriter& json, const BuilderState& s) {
     json.member("workingDirectory", s.workingDirectory)
         .member("baseDirectory", s.baseDirectory)
         .member("dnaFile", s.dnaFile)
@@ -84,7 +84,7 @@ void writeStateFields(media::JsonWriter& json, const BuilderState& s) {
         .member("dnaGadgetBase", s.dnaGadgetBase);
 }
 
-void writeCatalogue(media::JsonWriter& json, const Builder& builder) {
+void writeCatalogue(base::JsonWriter& json, const Builder& builder) {
     json.key("tiles").beginArray();
     for (const TileType& tile : builder.builderState.tiles) {
         json.beginObject()
@@ -101,7 +101,7 @@ void writeCatalogue(media::JsonWriter& json, const Builder& builder) {
     json.endArray();
 }
 
-void writeElements(media::JsonWriter& json, const BuilderState& state) {
+void writeElements(base::JsonWriter& json, const BuilderState& state) {
     json.key("elements").beginArray();
     for (int i = 0; i <= state.lastElement; ++i) {
         const MapElement& element = state.elements[static_cast<std::size_t>(i)];
@@ -120,7 +120,7 @@ void writeElements(media::JsonWriter& json, const BuilderState& state) {
     json.endArray();
 }
 
-void writeWindows(media::JsonWriter& json, Builder& builder) {
+void writeWindows(base::JsonWriter& json, Builder& builder) {
     constexpr std::array<std::pair<WindowId, std::string_view>, 3> kWindows = {{
         {WindowId::Main, "main"},
         {WindowId::Tiles, "tiles"},
@@ -146,7 +146,7 @@ void writeWindows(media::JsonWriter& json, Builder& builder) {
 }  // namespace
 
 std::string dumpBuilderState(Builder& builder) {
-    media::JsonWriter json;
+    base::JsonWriter json;
     json.beginObject();
     json.key("state").beginObject();
     writeStateFields(json, builder.builderState);

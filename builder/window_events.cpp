@@ -8,7 +8,7 @@
 #include "builder/menu_commands.h"
 #include "builder/source_units.h"
 #include "builder/test_routines.h"
-#include "engine/media/fault_guard.h"
+#include "engine/base/fault_guard.h"
 
 namespace builder {
 
@@ -95,9 +95,9 @@ bool processWindowEvent(Builder& builder, const WindowEvent& event) {
         examineKeyboard(builder);
     } catch (const BuilderFault& fault) {
         fatalError(builder, builderUnitName(fault.unit), fault.line, fault.what);
-    } catch (const media::EngineFault& fault) {
+    } catch (const base::EngineFault& fault) {
         fatalError(builder, builderUnitName(kBuilderUnit), fault.position.line,
-                   media::faultKindText(fault.kind));
+                   base::faultKindText(fault.kind));
     } catch (const std::exception& error) {
         fatalError(builder, builderUnitName(kBuilderUnit), __LINE__, error.what());
     }

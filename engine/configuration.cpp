@@ -3,10 +3,10 @@
 #include <string>
 #include <variant>
 
+#include "engine/base/text_values.h"
 #include "engine/core_error.h"
 #include "engine/engine_settings.h"
 #include "engine/media/files.h"
-#include "engine/media/text_values.h"
 
 namespace engine {
 namespace {
@@ -19,12 +19,12 @@ void storeValue(const ConfigKey& key, std::string_view line) {
     if (auto* text = std::get_if<std::string S::*>(&key.member)) {
         s.*(*text) = std::string(line);
     } else if (auto* integer = std::get_if<std::int32_t S::*>(&key.member)) {
-        s.*(*integer) = media::parseInteger(line);
+        s.*(*integer) = base::parseInteger(line);
     } else if (auto* byte = std::get_if<std::int8_t S::*>(&key.member)) {
-        s.*(*byte) = media::lowByteSigned(media::parseInteger(line));
+        s.*(*byte) = base::lowByteSigned(base::parseInteger(line));
     } else if (auto* real = std::get_if<float S::*>(&key.member)) {
-        s.*(*real) = key.type == ValueType::Float ? media::parseFloat(line)
-                                                  : static_cast<float>(media::parseInteger(line));
+        s.*(*real) = key.type == ValueType::Float ? base::parseFloat(line)
+                                                  : static_cast<float>(base::parseInteger(line));
     }
 }
 

@@ -4,6 +4,7 @@
 
 EngineSettings engineSettings;
 std::vector<WorldObject> worldObjects(kInitialWorldObjects);
+std::vector<DirectionSets> objectAnimations(kInitialWorldObjects);
 
 namespace engine {
 
@@ -16,7 +17,7 @@ void resetEngineState(std::string_view engineBase) {
     engineSettings.engineBase = std::string(engineBase);
     engineSettings.errorReportPath = engineSettings.engineBase;
     engineSettings.warningReportPath = engineSettings.engineBase;
-    worldObjects.assign(kInitialWorldObjects, WorldObject{});
+    resetWorldObjects();
 }
 
 }  // namespace engine

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <variant>
 
-#include "engine/media/json_writer.h"
+#include "engine/base/json_writer.h"
 
 namespace engine {
 
@@ -23,14 +23,14 @@ struct NamedField {
 
 // Writes the field's current value of record under its name.
 template <class Record>
-void writeField(media::JsonWriter& json, const Record& record, std::string_view name,
+void writeField(base::JsonWriter& json, const Record& record, std::string_view name,
                 const FieldPointer<Record>& member) {
     json.key(name);
     std::visit([&](auto pointer) { json.value(record.*pointer); }, member);
 }
 
 template <class Record, class Fields>
-void writeFields(media::JsonWriter& json, const Record& record, const Fields& fields) {
+void writeFields(base::JsonWriter& json, const Record& record, const Fields& fields) {
     for (const NamedField<Record>& field : fields) {
         writeField(json, record, field.name, field.member);
     }

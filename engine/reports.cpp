@@ -3,8 +3,8 @@
 #include <ctime>
 #include <utility>
 
+#include "engine/base/date_text.h"
 #include "engine/engine_settings.h"
-#include "engine/media/date_text.h"
 #include "engine/media/files.h"
 #include "engine/world_object.h"
 
@@ -14,7 +14,7 @@ namespace {
 constexpr std::string_view kDateMask = "%yyyy,%mm,%dd  TIME:%hh:%ii:%ss";
 
 struct ReportSources {
-    std::function<media::LocalTime()> localTime;
+    std::function<base::LocalTime()> localTime;
     std::function<media::DesktopInfo()> desktop;
 };
 
@@ -23,15 +23,15 @@ ReportSources& sources() {
     return state;
 }
 
-media::LocalTime systemLocalTime() {
+base::LocalTime systemLocalTime() {
     const std::time_t now = std::time(nullptr);
     std::tm parts{};
     localtime_r(&now, &parts);
-    return media::LocalTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
-                            parts.tm_hour,        parts.tm_min,     parts.tm_sec};
+    return base::LocalTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
+                           parts.tm_hour,        parts.tm_min,     parts.tm_sec};
 }
 
-media::LocalTime currentLocalTime() {
+base::LocalTime currentLocalTime() {
     return sources().localTime ? sources().localTime() : systemLocalTime();
 }
 
@@ -63,7 +63,7 @@ std::string number(std::int64_t value) {
 
 }  // namespace
 
-void setLocalTimeSource(std::function<media::LocalTime()> source) {
+void setLocalTimeSource(std::function<base::LocalTime()> source) {
     sources().localTime = std::move(source);
 }
 
@@ -71,8 +71,8 @@ void setDesktopSource(std::function<media::DesktopInfo()> source) {
     sources().desktop = std::move(source);
 }
 
-std::string dateStamp(const media::LocalTime& time) {
-    return media::formatDate(kDateMask, time);
+std::string dateStamp(const base::LocalTime& time) {
+    return base::formatDate(kDateMask, time);
 }
 
 void warningReport(std::string_view situation) {
@@ -97,7 +97,7 @@ void warningReport(std::string_view situation) {
     s.lastWarning = std::string(situation);
 }
 
-void fatalReport(const media::EngineFault& fault) {
+void fatalReport(const base::EngineFault& fault) {
     EngineSettings& s = engineSettings;
     s.errorDetected = 1;
     const std::string stamp = dateStamp(currentLocalTime());
@@ -110,8 +110,8 @@ void fatalReport(const media::EngineFault& fault) {
         file.writeLine("CHECK ******* SECTION FOR DETAILS, THANK YOU");
         file.writeLine(std::string(98, '-'));
         file.writeLine("-RERIZUVA-ENGINE- ERROR HANDLER: ERROR DATE:" + stamp);
-        file.writeLine(media::faultKindText(fault.kind));
-        file.writeLine("Module:" + std::string(media::sourceUnitName(fault.position.unit)) +
+        file.writeLine(base::faultKindText(fault.kind));
+        file.writeLine("Module:" + std::string(base::sourceUnitName(fault.position.unit)) +
                        " AT LINE:" + number(fault.position.line));
         file.writeLine("FATAL ERROR,CAN NOT CONTINUE RORAZUZ_CORE, PLEASE CONTACT DEVELOPER");
         file.writeLine("HOST-SYSTEMINFO: ");
@@ -141,7 +141,7 @@ void fatalReport(const media::EngineFault& fault) {
         file.writeLine("");
         file.close();
     }
-    media::disarmFaultGuard();
+    base::disarmFaultGuard();
 }
 
 }  // namespace engine

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/media/fault_guard.h"
+#include "engine/base/fault_guard.h"
 #include "engine/media/platform.h"
 
 namespace engine {
@@ -18,11 +18,11 @@ inline constexpr std::string_view kContactAddress = "rerizuva-support@example.or
 // Where the reports take the local time and the desktop from; the start-up connects them
 // to the media services, tests fix them. Defaults: the C library's local time and an
 // unknown desktop (0 x 0, 32 bits). An empty function restores the default.
-void setLocalTimeSource(std::function<media::LocalTime()> source);
+void setLocalTimeSource(std::function<base::LocalTime()> source);
 void setDesktopSource(std::function<media::DesktopInfo()> source);
 
 // "%yyyy,%mm,%dd  TIME:%hh:%ii:%ss", e.g. "2024,03,07  TIME:09:05:01".
-std::string dateStamp(const media::LocalTime& time);
+std::string dateStamp(const base::LocalTime& time);
 
 // Appends a warning block naming the situation to the WARNINGS file when USEDEBUGLOG is
 // exactly 1, and keeps the situation as the last warning.
@@ -30,6 +30,6 @@ void warningReport(std::string_view situation);
 
 // Sets errorDetected and appends one fault report block to the ERRORPATH file. The main
 // loop arms the fault guard with it, so it runs at most once per turn.
-void fatalReport(const media::EngineFault& fault);
+void fatalReport(const base::EngineFault& fault);
 
 }  // namespace engine

@@ -3,11 +3,11 @@
 #include <climits>
 #include <string>
 
+#include "engine/base/fault_guard.h"
 #include "engine/configuration.h"
 #include "engine/core_error.h"
 #include "engine/engine_settings.h"
 #include "engine/frame_slots.h"
-#include "engine/media/fault_guard.h"
 #include "engine/media/headless/harness.h"
 #include "engine/media/services.h"
 #include "engine/program_end.h"
@@ -53,7 +53,7 @@ void loadBitmapFont() {}
 // Start-up runs before the first turn arms the fault guard: a fault in a step is passed
 // over without a report and the start-up goes on with the next step.
 void startUpStep(void (*step)()) {
-    media::guardedStep(step);
+    base::guardedStep(step);
 }
 
 }  // namespace
@@ -73,7 +73,7 @@ void connectToMediaServices() {
 }
 
 void startUp(std::string_view workingDirectory) {
-    media::disarmFaultGuard();
+    base::disarmFaultGuard();
     resetEngineState(engineBaseDirectory(workingDirectory));
     EngineSettings& s = engineSettings;
     s.displayWidth = static_cast<float>(media::desktopWidth(0));
@@ -97,9 +97,9 @@ void mainLoopTurn() {
         s.quitFlag = 1;
         return;
     }
-    media::armFaultGuard(fatalReport);
+    base::armFaultGuard(fatalReport);
     if (s.nextMapId != s.actualMapId && frameSlots.loadMap != nullptr) {
-        media::guardedStep([] { frameSlots.loadMap(engineSettings.nextMapId); });
+        base::guardedStep([] { frameSlots.loadMap(engineSettings.nextMapId); });
     }
     worldFrame();
 }

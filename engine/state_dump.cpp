@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/base/json_writer.h"
 #include "engine/config_keys.h"
-#include "engine/media/json_writer.h"
 #include "engine/world_object.h"
 
 namespace engine {
@@ -146,8 +146,8 @@ constexpr std::size_t kFirstDumpedStatus = 1;
 constexpr std::size_t kLastDumpedStatus = 6;
 
 // Entries 0..last of a list, within the list's size.
-void writeList(media::JsonWriter& json, std::string_view name,
-               const std::vector<std::int32_t>& list, std::int64_t last) {
+void writeList(base::JsonWriter& json, std::string_view name, const std::vector<std::int32_t>& list,
+               std::int64_t last) {
     json.key(name).beginArray();
     const std::int64_t end =
         std::min<std::int64_t>(last, static_cast<std::int64_t>(list.size()) - 1);
@@ -156,7 +156,7 @@ void writeList(media::JsonWriter& json, std::string_view name,
     json.endArray();
 }
 
-void writeSettings(media::JsonWriter& json, const S& s) {
+void writeSettings(base::JsonWriter& json, const S& s) {
     json.key("settings").beginObject();
     for (const ConfigKey& key : configKeys())
         writeField(json, s, key.name, key.member);
@@ -166,7 +166,7 @@ void writeSettings(media::JsonWriter& json, const S& s) {
     json.endObject();
 }
 
-void writePlayerStatus(media::JsonWriter& json, const S& s) {
+void writePlayerStatus(base::JsonWriter& json, const S& s) {
     json.key("playerStatus").beginArray();
     for (std::size_t entry = kFirstDumpedStatus;
          entry <= kLastDumpedStatus && entry < s.playerStatus.size(); ++entry) {
@@ -179,21 +179,21 @@ void writePlayerStatus(media::JsonWriter& json, const S& s) {
     json.endArray();
 }
 
-void writeObjects(media::JsonWriter& json, const S& s) {
+void writeObjects(base::JsonWriter& json, const S& s) {
     json.key("objects").beginArray();
     const std::int64_t last =
         std::min<std::int64_t>(s.objectLast, static_cast<std::int64_t>(worldObjects.size()) - 1);
     for (std::int64_t i = 0; i <= last; ++i) {
         json.beginObject();
         json.member("index", i);
-        writeWorldObject(json, worldObjects[static_cast<std::size_t>(i)]);
+        writeWorldObject(json, i);
         json.endObject();
     }
     json.endArray();
 }
 
 // The picture cache entries in use: tile name, picture handle, loaded flag.
-void writePictureCache(media::JsonWriter& json, const S& s) {
+void writePictureCache(base::JsonWriter& json, const S& s) {
     json.key("pictureCache").beginArray();
     const std::int64_t count = std::min<std::int64_t>(
         s.pictureCacheCount, static_cast<std::int64_t>(s.pictureCache.size()));
@@ -216,7 +216,7 @@ std::span<const NamedField<EngineSettings>> engineStateFields() {
 
 std::string dumpEngineState(int turn) {
     const S& s = engineSettings;
-    media::JsonWriter json;
+    base::JsonWriter json;
     json.beginObject();
     json.member("turn", static_cast<std::int64_t>(turn));
     json.key("engine").beginObject();

@@ -2,27 +2,27 @@
 
 #include <cstddef>
 
+#include "engine/base/fault_guard.h"
+#include "engine/base/text_values.h"
 #include "engine/engine_settings.h"
 #include "engine/frame_cycle.h"
 #include "engine/frame_slots.h"
-#include "engine/media/fault_guard.h"
 #include "engine/media/headless/harness.h"
 #include "engine/media/services.h"
-#include "engine/media/text_values.h"
 
 namespace engine {
 namespace {
 
-constexpr media::SourceUnit kSourceUnit = media::SourceUnit::FWORLD;
+constexpr base::SourceUnit kSourceUnit = base::SourceUnit::FWORLD;
 
 using Phase = media::Harness::Phase;
 
 void runStep(PlainStep step) {
-    if (step != nullptr) media::guardedStep([step] { step(); });
+    if (step != nullptr) base::guardedStep([step] { step(); });
 }
 
 void runStep(ObjectStep step, std::int32_t index) {
-    if (step != nullptr) media::guardedStep([step, index] { step(index); });
+    if (step != nullptr) base::guardedStep([step, index] { step(index); });
 }
 
 void worldUpdate(const FrameSlots& slots) {
@@ -50,7 +50,7 @@ void drawPass(const FrameSlots& slots) {
         if (static_cast<std::size_t>(k) >= s.drawList.size()) {
             // An update step filled in more entries than the list holds: one fault, and the
             // entries that exist are drawn.
-            media::guardedStep([] { RAISE_FAULT(media::FaultKind::IndexOutOfRange); });
+            base::guardedStep([] { RAISE_FAULT(base::FaultKind::IndexOutOfRange); });
             break;
         }
         const std::int32_t index = s.drawList[static_cast<std::size_t>(k)];
@@ -59,7 +59,7 @@ void drawPass(const FrameSlots& slots) {
     }
     runStep(slots.drawMirrors);
     if (slots.screenTexts != nullptr) {
-        media::guardedStep([&slots] { slots.screenTexts(engineSettings.actualMapId); });
+        base::guardedStep([&slots] { slots.screenTexts(engineSettings.actualMapId); });
     }
     if (s.appSmooth > 0 || s.bloom != 0) runStep(slots.postPasses);
     s.drawLast = -1;
@@ -71,7 +71,7 @@ void drawFrame(const FrameSlots& slots) {
     if (s.drawLast > -1) drawPass(slots);
     // The texts once more, sharp on top of the smoothing and glow pass.
     if (s.textSmooth == 0 && slots.screenTexts != nullptr) {
-        media::guardedStep([&slots] { slots.screenTexts(engineSettings.actualMapId); });
+        base::guardedStep([&slots] { slots.screenTexts(engineSettings.actualMapId); });
     }
     media::endSpritePass();
     if (s.paused == 0) runStep(slots.debugOverlay);
@@ -85,10 +85,10 @@ void windowDragStep() {
     if (!media::mouseButton(1)) return;
     s.windowX += static_cast<float>(media::mouseDeltaX());
     s.windowY += static_cast<float>(media::mouseDeltaY());
-    s.windowWidth = media::roundToInt(s.displayWidth);
-    s.windowHeight = media::roundToInt(s.displayHeight);
-    media::moveWindow(static_cast<media::WindowHandle>(s.mainWindow), media::roundToInt(s.windowX),
-                      media::roundToInt(s.windowY), s.windowWidth, s.windowHeight);
+    s.windowWidth = base::roundToInt(s.displayWidth);
+    s.windowHeight = base::roundToInt(s.displayHeight);
+    media::moveWindow(static_cast<media::WindowHandle>(s.mainWindow), base::roundToInt(s.windowX),
+                      base::roundToInt(s.windowY), s.windowWidth, s.windowHeight);
 }
 
 void worldFrame() {
@@ -109,7 +109,7 @@ void worldFrame() {
         stepFrameCycle(1);
         s.frameTick = media::milliseconds();
         if (s.multitask > 0) media::sleepMilliseconds(static_cast<std::uint32_t>(s.multitask));
-        if (s.fullscreen == 0.0f) media::guardedStep(windowDragStep);
+        if (s.fullscreen == 0.0f) base::guardedStep(windowDragStep);
     } else {
         media::sleepMilliseconds(kBackgroundFrameMs);
     }

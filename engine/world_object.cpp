@@ -2,7 +2,12 @@
 
 #include <algorithm>
 
+#include "engine/base/fault_guard.h"
+
 namespace {
+
+// The object table belongs to the engine's shared tables.
+constexpr base::SourceUnit kSourceUnit = base::SourceUnit::basevars;
 
 using O = WorldObject;
 
@@ -140,10 +145,16 @@ constexpr auto kFields = std::to_array<WorldObjectField>({
 
 constexpr std::span<const WorldObjectField> kWorldObjectFields = kFields;
 
+void resetWorldObjects() {
+    worldObjects.assign(kInitialWorldObjects, WorldObject{});
+    objectAnimations.assign(kInitialWorldObjects, DirectionSets{});
+}
+
 void growWorldObjects(std::int32_t count) {
     if (count < 0) return;
     const auto wanted = static_cast<std::size_t>(count) + 1;
     if (worldObjects.size() < wanted) worldObjects.resize(wanted);
+    if (objectAnimations.size() < worldObjects.size()) objectAnimations.resize(worldObjects.size());
 }
 
 std::int32_t appendObjectIndex(std::vector<std::int32_t>& list, std::int32_t& count,
@@ -156,20 +167,25 @@ std::int32_t appendObjectIndex(std::vector<std::int32_t>& list, std::int32_t& co
     return position;
 }
 
-AnimationSet* animationSetFor(WorldObject& object, std::int32_t directionCode) {
+DirectionSets& directionSets(std::int32_t i) {
+    return CHECKED_AT(objectAnimations, i);
+}
+
+AnimationSet* animationSetFor(std::int32_t i, std::int32_t directionCode) {
     for (const AnimationDirection& direction : kAnimationDirections) {
-        if (direction.code == directionCode) return &(object.*direction.set);
+        if (direction.code == directionCode) return &(directionSets(i).*direction.set);
     }
     return nullptr;
 }
 
 namespace engine {
 
-void writeWorldObject(media::JsonWriter& json, const WorldObject& object) {
-    writeFields(json, object, kWorldObjectFields);
+void writeWorldObject(base::JsonWriter& json, std::int32_t i) {
+    writeFields(json, CHECKED_AT(worldObjects, i), kWorldObjectFields);
     json.key("animationSets").beginObject();
+    const DirectionSets& sets = directionSets(i);
     for (const AnimationDirection& direction : kAnimationDirections) {
-        const AnimationSet& set = object.*direction.set;
+        const AnimationSet& set = sets.*direction.set;
         json.key(direction.name).beginObject();
         json.member("frameCount", set.frameCount);
         json.member("currentFrame", set.currentFrame);

@@ -16,8 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/base/json_writer.h"
 #include "engine/field_table.h"
-#include "engine/media/json_writer.h"
 #include "engine/tile_dna.h"
 
 // Frames of one direction of an animated object, indexed by frame number 1..31 (entry 0 is
@@ -72,12 +72,6 @@ struct WorldObject : TileDna {
     // by the expansion step and at the end of the life time.
     float maxWidth = 0.0f;
     float maxHeight = 0.0f;
-    // The five direction sets of an animated object.
-    AnimationSet defaultSet;
-    AnimationSet rightSet;
-    AnimationSet leftSet;
-    AnimationSet upSet;
-    AnimationSet downSet;
     std::int8_t visibleThisFrame = 0;  // entered the draw list in this frame (mirrors)
     std::int32_t animDirection = 0;    // set shown: kDirectionUp .. kDirectionDefault
     std::int8_t hasAnimContainer = 0;  // drawn from frames of the container animContainer
@@ -117,10 +111,25 @@ struct WorldObject : TileDna {
     std::int32_t liveTimeAccumulator = 0;  // sum of the live-time counter steps
 };
 
+// The five direction sets of an animated object. They live beside the record in
+// objectAnimations (same index), so that the record stays small and copies whole.
+struct DirectionSets {
+    AnimationSet defaultSet;
+    AnimationSet rightSet;
+    AnimationSet leftSet;
+    AnimationSet upSet;
+    AnimationSet downSet;
+};
+
 // The table. Indexes run 0..engineSettings.objectLast; one zero-filled spare record follows
 // the last object. The loader sizes it; nothing is inserted or removed while a level runs.
 inline constexpr std::size_t kInitialWorldObjects = 3;
 extern std::vector<WorldObject> worldObjects;
+// The direction sets, parallel to worldObjects: always the same size.
+extern std::vector<DirectionSets> objectAnimations;
+
+// Empties both tables and gives them their start size.
+void resetWorldObjects();
 
 // After the loader created object count - 1 (count objects so far): the table holds at least
 // count + 1 records, so a spare follows the last object. Records it adds are zero-filled;
@@ -138,20 +147,23 @@ std::int32_t appendObjectIndex(std::vector<std::int32_t>& list, std::int32_t& co
 struct AnimationDirection {
     std::int32_t code;      // animDirection value
     std::string_view name;  // subdirectory of the container, and the name in the dump
-    AnimationSet WorldObject::*set;
+    AnimationSet DirectionSets::*set;
 };
 
 // In the order the streaming loads them: LEFT, RIGHT, UP, DOWN, DEFAULT.
 inline constexpr std::array<AnimationDirection, 5> kAnimationDirections = {{
-    {kDirectionLeft, "LEFT", &WorldObject::leftSet},
-    {kDirectionRight, "RIGHT", &WorldObject::rightSet},
-    {kDirectionUp, "UP", &WorldObject::upSet},
-    {kDirectionDown, "DOWN", &WorldObject::downSet},
-    {kDirectionDefault, "DEFAULT", &WorldObject::defaultSet},
+    {kDirectionLeft, "LEFT", &DirectionSets::leftSet},
+    {kDirectionRight, "RIGHT", &DirectionSets::rightSet},
+    {kDirectionUp, "UP", &DirectionSets::upSet},
+    {kDirectionDown, "DOWN", &DirectionSets::downSet},
+    {kDirectionDefault, "DEFAULT", &DirectionSets::defaultSet},
 }};
 
-// The set shown for a direction code; nullptr for a code without a set.
-AnimationSet* animationSetFor(WorldObject& object, std::int32_t directionCode);
+// The direction sets of object i (checked access: i may come from data).
+DirectionSets& directionSets(std::int32_t i);
+
+// The set of object i shown for a direction code; nullptr for a code without a set.
+AnimationSet* animationSetFor(std::int32_t i, std::int32_t directionCode);
 
 // ---- Named fields -------------------------------------------------------------------------
 
@@ -163,8 +175,8 @@ extern const std::span<const WorldObjectField> kWorldObjectFields;
 
 namespace engine {
 
-// Writes every field of kWorldObjectFields, then "animationSets": one member per direction
-// set (LEFT, RIGHT, UP, DOWN, DEFAULT) holding its frameCount and currentFrame.
-void writeWorldObject(media::JsonWriter& json, const WorldObject& object);
+// Writes every field of object i from kWorldObjectFields, then "animationSets": one member
+// per direction set (LEFT, RIGHT, UP, DOWN, DEFAULT) holding its frameCount and currentFrame.
+void writeWorldObject(base::JsonWriter& json, std::int32_t i);
 
 }  // namespace engine

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/base/text_values.h"
 #include "engine/core_error.h"
 #include "engine/engine_settings.h"
 #include "engine/media/services.h"
-#include "engine/media/text_values.h"
 
 namespace engine {
 namespace {
@@ -29,10 +29,10 @@ void openWindowAndScreen(const std::string& title, media::WindowStyle style) {
     EngineSettings& s = engineSettings;
     // Sizes in floats first, as the display size is kept; the conversion saturates, so a
     // huge WINDOWW fails to open instead of overflowing.
-    const int windowWidth = media::roundToInt(static_cast<double>(s.displayWidth + 1.0f));
-    const int windowHeight = media::roundToInt(static_cast<double>(s.displayHeight + 1.0f));
-    int x = media::roundToInt(static_cast<double>(s.windowX));
-    int y = media::roundToInt(static_cast<double>(s.windowY));
+    const int windowWidth = base::roundToInt(static_cast<double>(s.displayWidth + 1.0f));
+    const int windowHeight = base::roundToInt(static_cast<double>(s.displayHeight + 1.0f));
+    int x = base::roundToInt(static_cast<double>(s.windowX));
+    int y = base::roundToInt(static_cast<double>(s.windowY));
     if (style == media::WindowStyle::Borderless) {
         x = centredOn(media::desktopWidth(0), windowWidth);
         y = centredOn(media::desktopHeight(0), windowHeight);
@@ -43,8 +43,8 @@ void openWindowAndScreen(const std::string& title, media::WindowStyle style) {
         s.mainWindow = static_cast<std::int32_t>(window);
         s.windowWidth = windowWidth;
         s.windowHeight = windowHeight;
-        s.screenOpen = media::openScreen(window, 0, 0, media::roundToInt(s.displayWidth),
-                                         media::roundToInt(s.displayHeight));
+        s.screenOpen = media::openScreen(window, 0, 0, base::roundToInt(s.displayWidth),
+                                         base::roundToInt(s.displayHeight));
     }
     if (s.screenOpen == 0) coreError(kErrorOpenWorldScreen);
 }

@@ -89,7 +89,7 @@ void applyEffect(DnaEffect effect, std::string_view value, TileDna& dna, DnaAppl
         case E::None:
             break;
         case E::BaseTransparencyCopy:
-            dna.baseTransparency = media::parseInteger(value);
+            dna.baseTransparency = base::parseInteger(value);
             break;
         case E::HpMaxCopy:
             dna.hpMax = dna.hp;

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <variant>
 
-#include "engine/media/text_values.h"
+#include "engine/base/text_values.h"
 
 namespace formats {
 
@@ -58,11 +58,10 @@ void storeDnaValue(Record& record, const DnaKeyRule<Record>& rule, std::string_v
         return;
     }
     const bool isFloat = rule.value == DnaValue::Float;
-    const float floatValue = isFloat ? media::parseFloat(text) : 0.0f;
-    const std::int32_t integer =
-        isFloat ? media::roundToInt(floatValue) : media::parseInteger(text);
+    const float floatValue = isFloat ? base::parseFloat(text) : 0.0f;
+    const std::int32_t integer = isFloat ? base::roundToInt(floatValue) : base::parseInteger(text);
     if (auto* int8Field = std::get_if<std::int8_t Record::*>(&rule.field)) {
-        record.*(*int8Field) = media::lowByteSigned(integer);
+        record.*(*int8Field) = base::lowByteSigned(integer);
     } else if (auto* int32Field = std::get_if<std::int32_t Record::*>(&rule.field)) {
         record.*(*int32Field) = integer;
     } else if (auto* floatField = std::get_if<float Record::*>(&rule.field)) {

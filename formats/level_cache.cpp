@@ -3,8 +3,8 @@
 #include <array>
 #include <vector>
 
+#include "engine/base/text_values.h"
 #include "engine/media/files.h"
-#include "engine/media/text_values.h"
 #include "formats/map_directory.h"
 #include "formats/text_lines.h"
 #include "formats/tile_paths.h"
@@ -43,7 +43,7 @@ bool writeContinueMap(std::string_view cacheDirectory, std::int32_t mapNumber) {
 std::optional<std::int32_t> readContinueMap(std::string_view cacheDirectory) {
     const auto bytes = media::readWholeFile(joinPath(cacheDirectory, kTileCountFileName));
     if (!bytes) return std::nullopt;
-    return media::parseInteger(LineCursor(*bytes).next());
+    return base::parseInteger(LineCursor(*bytes).next());
 }
 
 }  // namespace formats

@@ -5,8 +5,8 @@
 #include <iterator>
 #include <set>
 
+#include "engine/base/text_values.h"
 #include "engine/media/files.h"
-#include "engine/media/text_values.h"
 #include "formats/text_lines.h"
 #include "formats/tile_paths.h"
 
@@ -35,7 +35,7 @@ GameMap readGameMap(std::string_view directory) {
 std::int32_t readTileCount(std::string_view directory) {
     const auto bytes = media::readWholeFile(joinPath(directory, kTileCountFileName));
     if (!bytes) return 0;
-    return media::parseInteger(LineCursor(*bytes).next());
+    return base::parseInteger(LineCursor(*bytes).next());
 }
 
 BuilderMapFolder readBuilderMapFolder(std::string_view folder) {

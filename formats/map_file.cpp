@@ -1,7 +1,7 @@
 #include "formats/map_file.h"
 
+#include "engine/base/text_values.h"
 #include "engine/media/files.h"
-#include "engine/media/text_values.h"
 #include "formats/text_lines.h"
 
 namespace formats {
@@ -18,11 +18,11 @@ float readFloat(std::string_view line) {
     const bool negative = !line.empty() && line[0] == '-';
     if (negative || (!line.empty() && line[0] == '+')) i = 1;
     const std::size_t digits = line.size() - i;
-    if (digits == 0 || digits > 9) return media::parseFloat(line);
+    if (digits == 0 || digits > 9) return base::parseFloat(line);
     std::int32_t value = 0;
     for (; i < line.size(); ++i) {
         const char c = line[i];
-        if (c < '0' || c > '9') return media::parseFloat(line);
+        if (c < '0' || c > '9') return base::parseFloat(line);
         value = value * 10 + (c - '0');
     }
     const auto magnitude = static_cast<float>(value);
@@ -37,8 +37,8 @@ Map parseMapText(std::string_view bytes, OnRecord onRecord) {
     // A typical record takes some 45 bytes; the estimate only saves regrowing the table.
     map.tiles.reserve(bytes.size() / 48);
     LineCursor lines(bytes);
-    map.viewOffsetX = media::parseInteger(lines.next());
-    map.viewOffsetY = media::parseInteger(lines.next());
+    map.viewOffsetX = base::parseInteger(lines.next());
+    map.viewOffsetY = base::parseInteger(lines.next());
     while (!lines.atEnd()) {
         const std::string_view line = lines.next();
         if (line == kMapEndMarker) break;
@@ -57,12 +57,12 @@ GameMapText parseGameMapText(std::string_view bytes) {
     return parseMapText<GameMapText>(bytes, [](const std::string_view* body) {
         TileRecord tile;
         tile.name.assign(body[0]);
-        tile.tileIndex = media::parseInteger(body[1]);
+        tile.tileIndex = base::parseInteger(body[1]);
         tile.x = readFloat(body[2]);
         tile.y = readFloat(body[3]);
         tile.width = readFloat(body[4]);
         tile.height = readFloat(body[5]);
-        tile.layer = media::parseInteger(body[6]);
+        tile.layer = base::parseInteger(body[6]);
         return tile;
     });
 }
@@ -71,12 +71,12 @@ BuilderMapText parseBuilderMapText(std::string_view bytes) {
     return parseMapText<BuilderMapText>(bytes, [](const std::string_view* body) {
         BuilderTileRecord tile;
         tile.name.assign(body[0]);
-        tile.tileIndex = media::parseInteger(body[1]);
-        tile.x = media::parseInteger(body[2]);
-        tile.y = media::parseInteger(body[3]);
-        tile.width = media::parseInteger(body[4]);
-        tile.height = media::parseInteger(body[5]);
-        tile.layer = media::parseInteger(body[6]);
+        tile.tileIndex = base::parseInteger(body[1]);
+        tile.x = base::parseInteger(body[2]);
+        tile.y = base::parseInteger(body[3]);
+        tile.width = base::parseInteger(body[4]);
+        tile.height = base::parseInteger(body[5]);
+        tile.layer = base::parseInteger(body[6]);
         return tile;
     });
 }

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "engine/media/text_values.h"
+#include "engine/base/text_values.h"
 
 namespace formats {
 
@@ -25,7 +25,7 @@ void LineWriter::line(std::int32_t value) {
 }
 
 void LineWriter::lineRounded(float value) {
-    line(media::roundToInt(value));
+    line(base::roundToInt(value));
 }
 
 }  // namespace formats

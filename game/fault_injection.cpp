@@ -1,12 +1,12 @@
 #include "game/fault_injection.h"
 
-#include "engine/media/fault_guard.h"
+#include "engine/base/fault_guard.h"
 #include "engine/media/headless/harness.h"
 
 namespace game {
 namespace {
 
-constexpr media::SourceUnit kSourceUnit = media::SourceUnit::main;
+constexpr base::SourceUnit kSourceUnit = base::SourceUnit::main;
 
 struct Injection {
     int turn = 0;
@@ -21,7 +21,7 @@ Injection injection;
 void faultOrRun(engine::ObjectStep step, std::int32_t index) {
     if (injection.remaining > 0 && media::harness().turn() == injection.turn) {
         --injection.remaining;
-        RAISE_FAULT(media::FaultKind::InjectedForTest);
+        RAISE_FAULT(base::FaultKind::InjectedForTest);
     }
     if (step != nullptr) step(index);
 }

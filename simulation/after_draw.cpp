@@ -1,13 +1,13 @@
 #include "simulation/after_draw.h"
 
-#include "engine/media/fault_guard.h"
+#include "engine/base/fault_guard.h"
 #include "engine/media/services.h"
 #include "engine/world_object.h"
 #include "simulation/object_time.h"
 
 namespace simulation {
 namespace {
-constexpr media::SourceUnit kSourceUnit = media::SourceUnit::SGFXCORE;
+constexpr base::SourceUnit kSourceUnit = base::SourceUnit::SGFXCORE;
 constexpr float kTouchRotateDecay = 0.05f;
 }  // namespace
 

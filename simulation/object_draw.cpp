@@ -1,14 +1,14 @@
 #include "simulation/object_draw.h"
 
+#include "engine/base/fault_guard.h"
+#include "engine/base/text_values.h"
 #include "engine/media/compositor.h"
-#include "engine/media/fault_guard.h"
 #include "engine/media/services.h"
-#include "engine/media/text_values.h"
 #include "engine/world_object.h"
 
 namespace simulation {
 namespace {
-constexpr media::SourceUnit kSourceUnit = media::SourceUnit::SGFXCORE;
+constexpr base::SourceUnit kSourceUnit = base::SourceUnit::SGFXCORE;
 }  // namespace
 
 void drawObject(std::int32_t objectIndex) {
@@ -18,8 +18,8 @@ void drawObject(std::int32_t objectIndex) {
     const float alpha =
         object.worldFTileTransparency - object.worldFTileFadeIn - object.worldFTileFadeOut;
     media::setSpriteBlend(media::kBlendSrcAlpha, media::kBlendInvSrcAlpha);
-    media::drawSprite(object.sprite3D, static_cast<float>(media::roundToInt(object.posX)),
-                      static_cast<float>(media::roundToInt(object.posY)), media::roundToInt(alpha));
+    media::drawSprite(object.sprite3D, static_cast<float>(base::roundToInt(object.posX)),
+                      static_cast<float>(base::roundToInt(object.posY)), base::roundToInt(alpha));
 }
 
 }  // namespace simulation

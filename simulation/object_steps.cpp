@@ -2,16 +2,16 @@
 
 #include <cmath>
 
-#include "engine/media/fault_guard.h"
+#include "engine/base/fault_guard.h"
+#include "engine/base/text_values.h"
 #include "engine/media/services.h"
-#include "engine/media/text_values.h"
 #include "engine/world_object.h"
 #include "simulation/object_time.h"
 
 namespace simulation {
 namespace {
 
-constexpr media::SourceUnit kSourceUnit = media::SourceUnit::SGFXCORE;
+constexpr base::SourceUnit kSourceUnit = base::SourceUnit::SGFXCORE;
 
 constexpr float kPi = 3.1415927f;
 
@@ -50,10 +50,10 @@ void directionFrameStep(std::int32_t objectIndex, float directionFactor, std::in
     // Only an animated object has frames to show; a still one keeps its size.
     if (object.hasAnimContainer != 1) return;
     if (!frameDue(object, tickNow())) return;
-    const std::int32_t direction = media::roundToInt(directionFactor);
+    const std::int32_t direction = base::roundToInt(directionFactor);
     if (direction == 1) object.animDirection = positiveCode;
     if (direction == -1) object.animDirection = negativeCode;
-    AnimationSet* shown = animationSetFor(object, object.animDirection);
+    AnimationSet* shown = animationSetFor(objectIndex, object.animDirection);
     if (shown == nullptr) return;
     if (direction == 1 || direction == -1) advance(*shown);
     takeFrameSize(object, *shown);
@@ -70,8 +70,8 @@ void expansionStep(std::int32_t objectIndex) {
     if (object.width <= 0.0f) object.width = object.maxWidth;
     if (object.height <= 0.0f) object.height = object.maxHeight;
     if (object.hasSprite == 1) {
-        media::zoomSprite(object.sprite3D, static_cast<float>(media::roundToInt(object.width)),
-                          static_cast<float>(media::roundToInt(object.height)));
+        media::zoomSprite(object.sprite3D, static_cast<float>(base::roundToInt(object.width)),
+                          static_cast<float>(base::roundToInt(object.height)));
     }
 }
 
@@ -96,8 +96,9 @@ void fadeOutStep(std::int32_t objectIndex) {
 void defaultFrameStep(std::int32_t objectIndex) {
     WorldObject& object = CHECKED_AT(worldObjects, objectIndex);
     if (!frameDue(object, tickNow())) return;
-    advance(object.defaultSet);
-    takeFrameSize(object, object.defaultSet);
+    AnimationSet& set = directionSets(objectIndex).defaultSet;
+    advance(set);
+    takeFrameSize(object, set);
 }
 
 void horizontalFrameStep(std::int32_t objectIndex) {
@@ -146,7 +147,7 @@ void rotationStep(std::int32_t objectIndex) {
 void flickerStep(std::int32_t objectIndex) {
     WorldObject& object = CHECKED_AT(worldObjects, objectIndex);
     if (object.worldFTileIsActive == kObjectGone) return;
-    const std::int32_t n = media::roundToInt(object.worldFTileFlire);
+    const std::int32_t n = base::roundToInt(object.worldFTileFlire);
     if (n == 0) return;
     object.worldFTileIsActive = media::randomInt(n) == 0 ? kObjectSwitchedOff : kObjectActive;
 }

@@ -1,7 +1,7 @@
 #include "simulation/object_update.h"
 
+#include "engine/base/fault_guard.h"
 #include "engine/engine_settings.h"
-#include "engine/media/fault_guard.h"
 #include "engine/media/services.h"
 #include "engine/world_object.h"
 #include "simulation/game_rules.h"
@@ -15,7 +15,7 @@
 namespace simulation {
 namespace {
 
-constexpr media::SourceUnit kSourceUnit = media::SourceUnit::SGFXCORE;
+constexpr base::SourceUnit kSourceUnit = base::SourceUnit::SGFXCORE;
 
 // Switching off never brings back an object that is gone for good.
 void switchOff(WorldObject& object) {

@@ -4,18 +4,18 @@
 #include <optional>
 #include <string>
 
+#include "engine/base/fault_guard.h"
+#include "engine/base/text_values.h"
 #include "engine/engine_settings.h"
-#include "engine/media/fault_guard.h"
 #include "engine/media/pictures.h"
 #include "engine/media/services.h"
-#include "engine/media/text_values.h"
 #include "world/media_handles.h"
 #include "world/picture_cache.h"
 
 namespace world {
 namespace {
 
-constexpr media::SourceUnit kSourceUnit = media::SourceUnit::IO;
+constexpr base::SourceUnit kSourceUnit = base::SourceUnit::IO;
 
 // The size of the object's still picture: from the picture cache when the tile's picture is
 // there (the loader prefetched it just before), else decoded from picturePath.
@@ -68,7 +68,7 @@ std::string animationFramePath(std::string_view container, std::string_view dire
 std::int32_t frameExtent(float pictureSize, float scaler, float zoom) {
     const float scaled = pictureSize * scaler;
     const float zoomed = scaled * zoom;
-    return media::roundToInt(zoomed);
+    return base::roundToInt(zoomed);
 }
 
 void measurePicture(std::int32_t i) {
@@ -86,7 +86,7 @@ void measurePicture(std::int32_t i) {
 
 void loadDirectionSet(std::int32_t i, const AnimationDirection& direction) {
     WorldObject& object = CHECKED_AT(worldObjects, i);
-    AnimationSet& set = object.*direction.set;
+    AnimationSet& set = directionSets(i).*direction.set;
     const EngineSettings& s = engineSettings;
     const std::int32_t slots = frameSlots(object);
     for (std::int32_t frame = 1; frame <= slots; ++frame) {
@@ -114,11 +114,12 @@ void loadDirectionSets(std::int32_t i) {
     }
 }
 
-void freeAnimationFrames(WorldObject& object) {
+void freeAnimationFrames(std::int32_t i) {
+    DirectionSets& sets = directionSets(i);
     // Every slot, not only 1 to animFrameCount: a DNA applied again may have changed the
     // count since the frames were loaded, and a handle left behind would never be freed.
     for (const AnimationDirection& direction : kAnimationDirections) {
-        AnimationSet& set = object.*direction.set;
+        AnimationSet& set = sets.*direction.set;
         // Most objects never had frames; one pass over the handles skips them.
         std::uint32_t anyHandle = 0;
         for (std::size_t frame = 0; frame < kAnimationFrameSlots; ++frame) {

@@ -41,6 +41,6 @@ void loadDirectionSet(std::int32_t i, const AnimationDirection& direction);
 void loadDirectionSets(std::int32_t i);
 
 // Frees frames 1 to animFrameCount of every set of the object.
-void freeAnimationFrames(WorldObject& object);
+void freeAnimationFrames(std::int32_t i);
 
 }  // namespace world

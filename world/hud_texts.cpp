@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <string>
 
+#include "engine/base/fault_guard.h"
 #include "engine/engine_settings.h"
-#include "engine/media/fault_guard.h"
 #include "engine/world_object.h"
 
 namespace world {
 namespace {
 
-constexpr media::SourceUnit kSourceUnit = media::SourceUnit::IO;
+constexpr base::SourceUnit kSourceUnit = base::SourceUnit::IO;
 
 constexpr char kFuelSegment = '"';
 constexpr char kLifeSegment = '@';

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/base/fault_guard.h"
 #include "engine/core_error.h"
 #include "engine/engine_settings.h"
-#include "engine/media/fault_guard.h"
 #include "engine/media/files.h"
 #include "engine/media/services.h"
 #include "engine/reports.h"
@@ -18,7 +18,7 @@
 namespace world {
 namespace {
 
-constexpr media::SourceUnit kSourceUnit = media::SourceUnit::IO;
+constexpr base::SourceUnit kSourceUnit = base::SourceUnit::IO;
 
 std::string levelMusicPath(std::int32_t mapNumber) {
     const EngineSettings& s = engineSettings;

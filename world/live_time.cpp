@@ -1,11 +1,11 @@
 #include "world/live_time.h"
 
-#include "engine/media/fault_guard.h"
+#include "engine/base/fault_guard.h"
 #include "engine/world_object.h"
 
 namespace world {
 namespace {
-constexpr media::SourceUnit kSourceUnit = media::SourceUnit::ENGINE_INTERNALS;
+constexpr base::SourceUnit kSourceUnit = base::SourceUnit::ENGINE_INTERNALS;
 }  // namespace
 
 void liveTimeStep(std::int32_t objectIndex) {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "engine/base/text_values.h"
 #include "engine/engine_settings.h"
 #include "engine/media/services.h"
-#include "engine/media/text_values.h"
 
 namespace world {
 namespace {
@@ -37,9 +37,9 @@ void startLoadingBar(std::int32_t total) {
 void stepLoadingBar() {
     EngineSettings& s = engineSettings;
     s.loadingProgress += s.loadingStep;
-    const std::int32_t screenWidth = media::roundToInt(s.SCRW);
-    const std::int32_t top = media::roundToInt(s.SCRH * kLoadingBarTop);
-    const std::int32_t width = std::clamp(media::roundToInt(s.loadingProgress), 0, screenWidth);
+    const std::int32_t screenWidth = base::roundToInt(s.SCRW);
+    const std::int32_t top = base::roundToInt(s.SCRH * kLoadingBarTop);
+    const std::int32_t width = std::clamp(base::roundToInt(s.loadingProgress), 0, screenWidth);
     BarPixels& bar = barPixels();
     if (bar.drawnWidth < 0) {
         media::rectangle(0, top, screenWidth, kLoadingBarHeight, kBarBackground, true);

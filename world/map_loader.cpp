@@ -5,11 +5,11 @@
 #include <string>
 #include <unordered_map>
 
+#include "engine/base/fault_guard.h"
+#include "engine/base/text_values.h"
 #include "engine/engine_settings.h"
-#include "engine/media/fault_guard.h"
 #include "engine/media/files.h"
 #include "engine/media/services.h"
-#include "engine/media/text_values.h"
 #include "engine/world_object.h"
 #include "formats/map_directory.h"
 #include "world/animation_container.h"
@@ -24,7 +24,7 @@
 namespace world {
 namespace {
 
-constexpr media::SourceUnit kSourceUnit = media::SourceUnit::IO;
+constexpr base::SourceUnit kSourceUnit = base::SourceUnit::IO;
 
 // A record with a DNA file applied, and what the application asks of the media. Reading and
 // parsing a DNA file per object would cost more than decoding the level's pictures, so a
@@ -110,9 +110,9 @@ void releaseObjectHandles(WorldObject& object) {
 }
 
 // Every media handle the object holds, its animation frames included.
-void releaseObjectMedia(WorldObject& object) {
-    releaseObjectHandles(object);
-    freeAnimationFrames(object);
+void releaseObjectMedia(std::int32_t i) {
+    releaseObjectHandles(CHECKED_AT(worldObjects, i));
+    freeAnimationFrames(i);
 }
 
 // The media effects of the master DNA for object i: the life value and a master shadow
@@ -127,9 +127,9 @@ void applyMasterEffects(std::int32_t i, const DnaOutcome& master) {
 // media effects.
 void resetRecord(std::int32_t i) {
     const DnaPrototype& master = masterPrototype();
-    WorldObject& object = CHECKED_AT(worldObjects, i);
-    releaseObjectMedia(object);
-    object = master.record;
+    releaseObjectMedia(i);
+    CHECKED_AT(worldObjects, i) = master.record;
+    directionSets(i) = DirectionSets{};
     applyMasterEffects(i, master.outcome);
 }
 
@@ -281,7 +281,7 @@ void createObject(const formats::TileRecord& record, std::int32_t fitMode) {
     const std::uint32_t now = media::milliseconds();
     fitted.lastSeenTick = static_cast<std::int32_t>(now);
     const float area = fitted.width * fitted.height;
-    fitted.area = media::roundToInt(area);
+    fitted.area = base::roundToInt(area);
     if (fitted.lifetimeActive == 1) fitted.lifetimeStart = static_cast<std::int32_t>(now);
 
     s.objectLast += 1;

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "engine/base/fault_guard.h"
 #include "engine/engine_settings.h"
-#include "engine/media/fault_guard.h"
 #include "engine/media/files.h"
 #include "engine/media/services.h"
 #include "formats/tile_paths.h"
@@ -15,7 +15,7 @@
 namespace world {
 namespace {
 
-constexpr media::SourceUnit kSourceUnit = media::SourceUnit::IO;
+constexpr base::SourceUnit kSourceUnit = base::SourceUnit::IO;
 
 // The state switches before a tile's own DNA is read onto a placed object.
 void prepareForTile(WorldObject& object, std::string_view name) {

@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "engine/base/fault_guard.h"
+#include "engine/base/text_values.h"
 #include "engine/engine_settings.h"
-#include "engine/media/fault_guard.h"
 #include "engine/media/services.h"
-#include "engine/media/text_values.h"
 #include "engine/reports.h"
 #include "engine/world_object.h"
 #include "formats/tile_paths.h"
@@ -16,7 +16,7 @@
 namespace world {
 namespace {
 
-constexpr media::SourceUnit kSourceUnit = media::SourceUnit::STREAM_SYS;
+constexpr base::SourceUnit kSourceUnit = base::SourceUnit::STREAM_SYS;
 
 WorldObject& objectAt(std::int32_t i) {
     return CHECKED_AT(worldObjects, i);
@@ -70,8 +70,8 @@ void streamInStillPicture(std::int32_t i) {
         object.sprite3D = 0;
         return;
     }
-    media::zoomSprite(object.sprite3D, static_cast<float>(media::roundToInt(object.width)),
-                      static_cast<float>(media::roundToInt(object.height)));
+    media::zoomSprite(object.sprite3D, static_cast<float>(base::roundToInt(object.width)),
+                      static_cast<float>(base::roundToInt(object.height)));
     object.hasSprite = 1;
     object.streamState = kStreamedIn;
     loadObjectSound(i);

@@ -4,14 +4,14 @@
 #include <charconv>
 #include <cmath>
 
+#include "engine/base/fault_guard.h"
 #include "engine/engine_settings.h"
-#include "engine/media/fault_guard.h"
 #include "engine/world_object.h"
 
 namespace world {
 namespace {
 
-constexpr media::SourceUnit kSourceUnit = media::SourceUnit::IO;
+constexpr base::SourceUnit kSourceUnit = base::SourceUnit::IO;
 
 // The band a 16:10 picture of the screen's width takes: (SCRW / 16) x 10.
 constexpr float kBandColumns = 16.0f;

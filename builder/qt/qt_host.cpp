@@ -9,7 +9,7 @@
 #include <ctime>
 
 #include "builder/startup.h"
-#include "engine/media/json_writer.h"
+#include "engine/base/json_writer.h"
 
 namespace builder::qt {
 
@@ -161,7 +161,7 @@ void QtBuilderHost::logBox(std::string_view caption, std::string_view text, bool
                      caption.data(), static_cast<int>(text.size()), text.data());
     }
     if (messageLog_ == nullptr) return;
-    media::JsonWriter json(false);
+    base::JsonWriter json(false);
     json.beginObject().member("caption", caption).member("text", text).key("buttons").beginArray();
     if (yesNo) {
         json.value("Yes").value("No");
@@ -213,7 +213,7 @@ void QtBuilderHost::wait(int milliseconds) {
     if (!headless_ && milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
-media::LocalTime QtBuilderHost::localTime() {
+base::LocalTime QtBuilderHost::localTime() {
     std::time_t now = 0;
     const std::tm local = localNow(now);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,

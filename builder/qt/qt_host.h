@@ -38,7 +38,7 @@ class QtBuilderHost : public BuilderHost {
     std::string browseFolder(std::string_view title, std::string_view startDirectory) override;
 
     void wait(int milliseconds) override;
-    media::LocalTime localTime() override;
+    base::LocalTime localTime() override;
     std::int64_t localSeconds() override;
 
   private:

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/base/date_text.h"
 #include "engine/media/compositor.h"
 #include "engine/media/input_events.h"
 
@@ -36,10 +37,7 @@ struct WindowRequest {
     WindowStyle style = WindowStyle::Captioned;
 };
 
-struct LocalTime {
-    int year = 0, month = 0, day = 0;      // month 1..12, day 1..31
-    int hour = 0, minute = 0, second = 0;  // 24-hour clock
-};
+using LocalTime = base::LocalTime;
 
 // Decoded sound: interleaved signed 16-bit samples.
 struct PcmSound {

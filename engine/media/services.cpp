@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "engine/media/date_text.h"
+#include "engine/base/date_text.h"
 #include "engine/media/services_state.h"
 
 namespace media {

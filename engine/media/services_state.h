@@ -6,10 +6,10 @@
 #include <map>
 #include <memory>
 
+#include "engine/base/random.h"
 #include "engine/media/compositor.h"
 #include "engine/media/input_events.h"
 #include "engine/media/platform.h"
-#include "engine/media/random.h"
 #include "engine/media/services.h"
 
 namespace media::detail {
@@ -22,7 +22,7 @@ struct ServiceState {
     std::unique_ptr<Platform> platform;
     std::unique_ptr<Compositor> compositor = std::make_unique<Compositor>();
     InputState input;
-    Pcg32 random;
+    base::Pcg32 random;
     WindowHandle window = 0;
     bool screenOpen = false;
     bool textTransparent = true;

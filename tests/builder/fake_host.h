@@ -55,7 +55,7 @@ class FakeHost : public builder::BuilderHost {
         return folder;
     }
     void wait(int milliseconds) override { waited += milliseconds; }
-    media::LocalTime localTime() override { return {2014, 8, 11, 9, 5, 7}; }
+    base::LocalTime localTime() override { return {2014, 8, 11, 9, 5, 7}; }
     std::int64_t localSeconds() override { return 1407747907; }
 };
 

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/base/fault_guard.h"
 #include "engine/engine_settings.h"
-#include "engine/media/fault_guard.h"
 #include "engine/program_end.h"
 #include "engine/reports.h"
 #include "support/test_support.h"
@@ -27,7 +27,7 @@ class EngineTest : public ::testing::Test {
             boxes.emplace_back(std::string(caption), std::string(text));
         });
         engine::setExitHook([](int status) { throw ProgramEnded{status}; });
-        engine::setLocalTimeSource([] { return media::LocalTime{2024, 3, 7, 9, 5, 1}; });
+        engine::setLocalTimeSource([] { return base::LocalTime{2024, 3, 7, 9, 5, 1}; });
         engine::setDesktopSource([] { return media::DesktopInfo{1920, 1080, 32, 60}; });
     }
 
@@ -38,7 +38,7 @@ class EngineTest : public ::testing::Test {
         engine::setEndOfProgramHook({});
         engine::setLocalTimeSource({});
         engine::setDesktopSource({});
-        media::disarmFaultGuard();
+        base::disarmFaultGuard();
     }
 
     // The engine base directory below the temporary working directory.

@@ -89,15 +89,15 @@ class FaultReportTest : public EngineTest {
         first.objectSound = 3;
     }
 
-    static void fault(media::FaultKind kind, int line) {
-        media::guardedStep([&] { media::raiseFault(kind, media::SourceUnit::main, line); });
+    static void fault(base::FaultKind kind, int line) {
+        base::guardedStep([&] { base::raiseFault(kind, base::SourceUnit::main, line); });
     }
 };
 
 TEST_F(FaultReportTest, OneExactBlockPerArmedTurn) {
-    media::armFaultGuard(engine::fatalReport);
-    fault(media::FaultKind::DivisionByZero, 42);
-    fault(media::FaultKind::IndexOutOfRange, 43);  // same turn: passed over
+    base::armFaultGuard(engine::fatalReport);
+    fault(base::FaultKind::DivisionByZero, 42);
+    fault(base::FaultKind::IndexOutOfRange, 43);  // same turn: passed over
     EXPECT_EQ(engineSettings.errorDetected, 1);
     const std::string stars(66, '*');
     const std::string block = joinLines({
@@ -136,8 +136,8 @@ TEST_F(FaultReportTest, OneExactBlockPerArmedTurn) {
 
     // The next turn re-arms the guard: its fault is appended.
     engineSettings.errorDetected = 0;
-    media::armFaultGuard(engine::fatalReport);
-    fault(media::FaultKind::Unknown, 7);
+    base::armFaultGuard(engine::fatalReport);
+    fault(base::FaultKind::Unknown, 7);
     const std::string text = testing_support::readFile(dir.file("ERR.TXT"));
     ASSERT_EQ(text.substr(0, block.size()), block);
     EXPECT_NE(text.find("UNKNOWN Error\r\nModule:Main Module AT LINE:7\r\n", block.size()),
@@ -148,17 +148,17 @@ TEST_F(FaultReportTest, OneExactBlockPerArmedTurn) {
 TEST_F(FaultReportTest, UnconfiguredPathWritesNothingButFlagsTheError) {
     engineSettings.errorReportPath = base();
     testing_support::writeFile(coreFile("keep"), "");
-    media::armFaultGuard(engine::fatalReport);
-    fault(media::FaultKind::InvalidHandle, 1);
+    base::armFaultGuard(engine::fatalReport);
+    fault(base::FaultKind::InvalidHandle, 1);
     EXPECT_EQ(engineSettings.errorDetected, 1);
-    EXPECT_FALSE(media::faultGuardArmed());
+    EXPECT_FALSE(base::faultGuardArmed());
     EXPECT_EQ(entriesOf(dir.path()), std::set<std::string>{"CORE"});
     EXPECT_EQ(entriesOf(dir.file("CORE")), std::set<std::string>{"keep"});
 }
 
 TEST_F(FaultReportTest, ObjectIndexOutsideTheTableReportsEmptyObject) {
     engineSettings.objectLast = 500;
-    engine::fatalReport(media::EngineFault{});
+    engine::fatalReport(base::EngineFault{});
     const std::string text = testing_support::readFile(dir.file("ERR.TXT"));
     EXPECT_NE(text.find("I/O STOPPED AT ID: 500\r\nOBJECTS IN MAP: 0\r\nLAST OBJECT LOAD: \r\n"),
               std::string::npos);

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr media::SourceUnit kSourceUnit = media::SourceUnit::IO;
+constexpr base::SourceUnit kSourceUnit = base::SourceUnit::IO;
 
 int loads = 0;
 
@@ -85,7 +85,7 @@ TEST_F(StartUpTest, MapSwitchRunsAtTheTopOfATurnAndAFaultInItIsReported) {
     // the same turn, and the frame still runs.
     engine::frameSlots.loadMap = [](std::int32_t) {
         ++loads;
-        RAISE_FAULT(media::FaultKind::IndexOutOfRange);
+        RAISE_FAULT(base::FaultKind::IndexOutOfRange);
     };
     engineSettings.nextMapId = 6;
     const int presented = platform->presentedFrames();

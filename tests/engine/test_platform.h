@@ -34,7 +34,7 @@ class TestPlatform final : public media::Platform {
     void present(const media::Framebuffer& frame) override { inner_.present(frame); }
     std::uint32_t milliseconds() override { return inner_.milliseconds(); }
     void sleep(std::uint32_t ms) override { inner_.sleep(ms); }
-    media::LocalTime localTime() override { return inner_.localTime(); }
+    base::LocalTime localTime() override { return inner_.localTime(); }
     int messageBox(std::string_view caption, std::string_view text,
                    const std::vector<std::string>& buttons) override {
         return inner_.messageBox(caption, text, buttons);

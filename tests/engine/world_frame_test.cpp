@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr media::SourceUnit kSourceUnit = media::SourceUnit::SGFXCORE;
+constexpr base::SourceUnit kSourceUnit = base::SourceUnit::SGFXCORE;
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
@@ -30,7 +30,7 @@ std::set<std::int32_t> visible;
 
 void record(const std::string& entry) {
     trace.push_back(entry);
-    if (faults.count(entry) != 0) RAISE_FAULT(media::FaultKind::DivisionByZero);
+    if (faults.count(entry) != 0) RAISE_FAULT(base::FaultKind::DivisionByZero);
 }
 
 engine::FrameSlots tracingSlots() {
@@ -74,7 +74,7 @@ class WorldFrameTest : public EngineTest {
         faults.clear();
         visible.clear();
         engine::frameSlots = tracingSlots();
-        media::armFaultGuard(engine::fatalReport);
+        base::armFaultGuard(engine::fatalReport);
     }
     void TearDown() override {
         engine::frameSlots = engine::FrameSlots{};
@@ -209,7 +209,7 @@ TEST_F(WorldFrameTest, FaultsAreReportedOncePerTurnAndEveryOtherStepStillRuns) {
     engine::worldFrame();
     EXPECT_EQ(reportBlocks(), 1);
     EXPECT_EQ(s.errorDetected, 0);
-    media::armFaultGuard(engine::fatalReport);
+    base::armFaultGuard(engine::fatalReport);
     engine::worldFrame();
     EXPECT_EQ(reportBlocks(), 2);
 }

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "engine/media/text_values.h"
+#include "engine/base/text_values.h"
 #include "formats/map_file.h"
 
 namespace {
@@ -110,7 +110,7 @@ TEST(MapFile, GameFloatsMatchTheDecimalConversionForEveryLineShape) {
           "000000001", "12.6", " 5", "5 ", "-", "+", "", "1e3", ".5", "x"}) {
         const auto game = parseGameMapText("0\n0\nTILE\nN\n0\n" + line + "\n");
         ASSERT_EQ(game.tiles.size(), 1u);
-        const float expected = media::parseFloat(line);
+        const float expected = base::parseFloat(line);
         EXPECT_EQ(game.tiles[0].x, expected) << line;
         EXPECT_EQ(std::signbit(game.tiles[0].x), std::signbit(expected)) << line;
     }

@@ -4,15 +4,15 @@
 #include <climits>
 #include <vector>
 
-#include "engine/media/date_text.h"
+#include "engine/base/date_text.h"
+#include "engine/base/random.h"
 #include "engine/media/headless/headless_platform.h"
-#include "engine/media/random.h"
 
 namespace media {
 namespace {
 
 TEST(Random, SameSeedSameDraws) {
-    Pcg32 a(42), b(42), c(43);
+    base::Pcg32 a(42), b(42), c(43);
     std::vector<int> drawsA, drawsB, drawsC;
     for (int i = 0; i < 100; ++i) {
         drawsA.push_back(a.upTo(1000));
@@ -26,7 +26,7 @@ TEST(Random, SameSeedSameDraws) {
 }
 
 TEST(Random, RangeIsZeroToNInclusive) {
-    Pcg32 random(7);
+    base::Pcg32 random(7);
     for (int n : {-5, -1, 0}) {
         for (int i = 0; i < 50; ++i)
             EXPECT_EQ(random.upTo(n), 0) << n;

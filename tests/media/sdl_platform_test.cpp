@@ -220,7 +220,7 @@ TEST(SdlPlatform, ClockAndLocalTime) {
     const std::uint32_t before = platform->milliseconds();
     platform->sleep(20);
     EXPECT_GE(platform->milliseconds() - before, 20u);
-    const media::LocalTime now = platform->localTime();
+    const base::LocalTime now = platform->localTime();
     EXPECT_GE(now.year, 2020);
     EXPECT_TRUE(now.month >= 1 && now.month <= 12);
     EXPECT_TRUE(now.day >= 1 && now.day <= 31);

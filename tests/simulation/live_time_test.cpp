@@ -87,9 +87,9 @@ TEST_F(LiveTimeTest, ABadSpawnerIndexIsAFaultNotACrash) {
     object(2).worldFTileIDString = std::string(world::kLeafTypeName);
     object(2).worldFTileinGameLiveTimeCounter = -1;
     object(2).linkedObject = 100000;
-    EXPECT_FALSE(media::guardedStep([] { world::liveTimeStep(2); }));
-    EXPECT_EQ(media::lastFault().kind, media::FaultKind::IndexOutOfRange);
-    EXPECT_EQ(media::lastFault().position.unit, media::SourceUnit::ENGINE_INTERNALS);
+    EXPECT_FALSE(base::guardedStep([] { world::liveTimeStep(2); }));
+    EXPECT_EQ(base::lastFault().kind, base::FaultKind::IndexOutOfRange);
+    EXPECT_EQ(base::lastFault().position.unit, base::SourceUnit::ENGINE_INTERNALS);
 }
 
 }  // namespace

@@ -143,20 +143,21 @@ TEST_F(ObjectStepsTest, ExpansionRestartsAtFullSize) {
 
 TEST_F(ObjectStepsTest, FrameStepsWrapAndKeepTheTimer) {
     WorldObject& walker = object(0);
+    DirectionSets& walkerSets = objectAnimations[0];
     walker.hasAnimContainer = 1;
     walker.animDirection = kDirectionDefault;
     walker.animTimer = 100;
-    walker.defaultSet.frameCount = 3;
-    walker.defaultSet.currentFrame = 1;
+    walkerSets.defaultSet.frameCount = 3;
+    walkerSets.defaultSet.currentFrame = 1;
     for (int f = 1; f <= 3; ++f) {
-        walker.defaultSet.frameWidths[static_cast<std::size_t>(f)] = 10 * f;
-        walker.defaultSet.frameHeights[static_cast<std::size_t>(f)] = 5 * f;
+        walkerSets.defaultSet.frameWidths[static_cast<std::size_t>(f)] = 10 * f;
+        walkerSets.defaultSet.frameHeights[static_cast<std::size_t>(f)] = 5 * f;
     }
     std::int32_t frames[4] = {};
     for (int& shown : frames) {
         advanceClock(101);
         simulation::objectStep(0);
-        shown = walker.defaultSet.currentFrame;
+        shown = walkerSets.defaultSet.currentFrame;
     }
     EXPECT_EQ(frames[0], 2);
     EXPECT_EQ(frames[1], 3);
@@ -165,25 +166,26 @@ TEST_F(ObjectStepsTest, FrameStepsWrapAndKeepTheTimer) {
     EXPECT_EQ(walker.width, 20.0f);
     EXPECT_EQ(walker.height, 10.0f);
     simulation::objectStep(0);  // no time has passed: no step
-    EXPECT_EQ(walker.defaultSet.currentFrame, 2);
+    EXPECT_EQ(walkerSets.defaultSet.currentFrame, 2);
     walker.animTimer = 0;
     advanceClock(1000);
     simulation::objectStep(0);
-    EXPECT_EQ(walker.defaultSet.currentFrame, 2);
+    EXPECT_EQ(walkerSets.defaultSet.currentFrame, 2);
 }
 
 TEST_F(ObjectStepsTest, DirectionFrameStepsChooseTheSetAndWidenTheMaximum) {
     WorldObject& walker = object(0);
+    DirectionSets& walkerSets = objectAnimations[0];
     walker.hasAnimContainer = 1;
     walker.animTimer = 10;
-    walker.rightSet.frameCount = 1;
-    walker.rightSet.frameWidths[1] = 14;
-    walker.rightSet.frameHeights[1] = 12;
+    walkerSets.rightSet.frameCount = 1;
+    walkerSets.rightSet.frameWidths[1] = 14;
+    walkerSets.rightSet.frameHeights[1] = 12;
     walker.worldFTileMoveH = 1.0f;
     advanceClock(11);
     simulation::horizontalFrameStep(0);
     EXPECT_EQ(walker.animDirection, kDirectionRight);
-    EXPECT_EQ(walker.rightSet.currentFrame, 1);
+    EXPECT_EQ(walkerSets.rightSet.currentFrame, 1);
     EXPECT_EQ(walker.width, 14.0f);
     EXPECT_EQ(walker.maxWidth, 14.0f);
     EXPECT_EQ(walker.maxHeight, 12.0f);
@@ -193,7 +195,7 @@ TEST_F(ObjectStepsTest, DirectionFrameStepsChooseTheSetAndWidenTheMaximum) {
     advanceClock(11);
     simulation::verticalFrameStep(0);
     EXPECT_EQ(walker.animDirection, kDirectionUp);
-    EXPECT_EQ(walker.upSet.currentFrame, 1);
+    EXPECT_EQ(walkerSets.upSet.currentFrame, 1);
     EXPECT_EQ(walker.width, 14.0f);
 
     // A still object has no frames to take its size from.

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "engine/base/fault_guard.h"
 #include "engine/engine_settings.h"
 #include "engine/frame_slots.h"
-#include "engine/media/fault_guard.h"
 #include "engine/media/headless/headless_platform.h"
 #include "engine/media/services.h"
 #include "engine/world_object.h"
@@ -34,7 +34,7 @@ class SimulationTest : public ::testing::Test {
     }
 
     void TearDown() override {
-        media::disarmFaultGuard();
+        base::disarmFaultGuard();
         media::shutdownServices();
         engine::frameSlots = engine::FrameSlots{};
     }

@@ -1,6 +1,6 @@
 #include "support/json_reader.h"
 
-#include "engine/media/utf8.h"
+#include "engine/base/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -76,7 +76,7 @@ class Parser {
             } else if (escape == 'u') {
                 const std::optional<std::uint32_t> code = parseHex4();
                 if (!code) return std::nullopt;
-                media::appendUtf8(out, static_cast<char32_t>(*code));
+                base::appendUtf8(out, static_cast<char32_t>(*code));
             } else {
                 return std::nullopt;
             }

@@ -39,6 +39,7 @@ TEST_F(AnimationContainerTest, SetsEndAtTheirFirstMissingFrame) {
     writeFrames("HERO", "DOWN", {2});  // no frame 1: the set stays empty
     loadHero(64, 32);
     WorldObject& hero = object(0);
+    DirectionSets& heroSets = objectAnimations[0];
     ASSERT_EQ(hero.hasAnimContainer, 1);
     EXPECT_EQ(hero.animDirection, kDirectionUp);
     EXPECT_EQ(hero.animFrameCount, 31);
@@ -50,21 +51,21 @@ TEST_F(AnimationContainerTest, SetsEndAtTheirFirstMissingFrame) {
     EXPECT_EQ(hero.framesResident, 1);
     EXPECT_EQ(hero.hasSprite, 1);
     EXPECT_EQ(hero.streamState, kStreamedIn);
-    EXPECT_EQ(hero.defaultSet.frameCount, 4);
-    EXPECT_EQ(hero.defaultSet.frameSprites[6], 0u);
-    EXPECT_EQ(hero.defaultSet.frameSprites[5], 0u);
-    EXPECT_TRUE(media::spriteExists(hero.defaultSet.frameSprites3D[4]));
-    EXPECT_EQ(hero.defaultSet.frameWidths[1], 64);  // 32 x 1 x zoom 2
-    EXPECT_EQ(hero.defaultSet.frameHeights[1], 32);
-    EXPECT_EQ(hero.leftSet.frameCount, 2);
-    EXPECT_EQ(hero.rightSet.frameCount, 1);
-    EXPECT_EQ(hero.upSet.frameCount, 0);
-    EXPECT_EQ(hero.upSet.currentFrame, 1);
-    EXPECT_EQ(hero.downSet.frameCount, 0);
-    EXPECT_EQ(hero.downSet.currentFrame, 1);
+    EXPECT_EQ(heroSets.defaultSet.frameCount, 4);
+    EXPECT_EQ(heroSets.defaultSet.frameSprites[6], 0u);
+    EXPECT_EQ(heroSets.defaultSet.frameSprites[5], 0u);
+    EXPECT_TRUE(media::spriteExists(heroSets.defaultSet.frameSprites3D[4]));
+    EXPECT_EQ(heroSets.defaultSet.frameWidths[1], 64);  // 32 x 1 x zoom 2
+    EXPECT_EQ(heroSets.defaultSet.frameHeights[1], 32);
+    EXPECT_EQ(heroSets.leftSet.frameCount, 2);
+    EXPECT_EQ(heroSets.rightSet.frameCount, 1);
+    EXPECT_EQ(heroSets.upSet.frameCount, 0);
+    EXPECT_EQ(heroSets.upSet.currentFrame, 1);
+    EXPECT_EQ(heroSets.downSet.frameCount, 0);
+    EXPECT_EQ(heroSets.downSet.currentFrame, 1);
 
     // Off screen for any time the frames stay.
-    const media::SpriteHandle frame = hero.leftSet.frameSprites3D[2];
+    const media::SpriteHandle frame = heroSets.leftSet.frameSprites3D[2];
     hero.onScreen = 0;
     media::sleepMilliseconds(100000);
     world::streamStep(0);
@@ -84,8 +85,8 @@ TEST_F(AnimationContainerTest, FramesAreSizedByTheScreenFactorAndTheZoom) {
     EXPECT_EQ(object(0).zoomX, 2.0f);  // the map size over the picture, before the fit
     EXPECT_EQ(object(0).width, 128.0f);
     streamIn();
-    EXPECT_EQ(object(0).defaultSet.frameWidths[1], 16 * 2 * 2);
-    EXPECT_EQ(object(0).defaultSet.frameHeights[1], 8 * 2 * 1);
+    EXPECT_EQ(objectAnimations[0].defaultSet.frameWidths[1], 16 * 2 * 2);
+    EXPECT_EQ(objectAnimations[0].defaultSet.frameHeights[1], 8 * 2 * 1);
 }
 
 TEST_F(AnimationContainerTest, TheFrameCountIsCappedAt31) {
@@ -97,14 +98,14 @@ TEST_F(AnimationContainerTest, TheFrameCountIsCappedAt31) {
     loadHero(2, 2);
     EXPECT_EQ(object(0).animFrameCount, 31);
     streamIn();
-    EXPECT_EQ(object(0).upSet.frameCount, 31);
+    EXPECT_EQ(objectAnimations[0].upSet.frameCount, 31);
 
     engineSettings.maxAnimFrames = 1;
     engineSettings.nextMapId = 1;
     world::loadLevel();
     streamIn();
-    EXPECT_EQ(object(0).upSet.frameCount, 1);
-    EXPECT_EQ(object(0).upSet.frameSprites[2], 0u);
+    EXPECT_EQ(objectAnimations[0].upSet.frameCount, 1);
+    EXPECT_EQ(objectAnimations[0].upSet.frameSprites[2], 0u);
 }
 
 TEST_F(AnimationContainerTest, AMissingContainerLeavesTheObjectStill) {

@@ -298,9 +298,9 @@ TEST_F(LevelLoaderTest, AMissingMapSetsMapMissingAndLeavesTheLevelEmpty) {
 
     // A fault now reports map 8 with no layer read, not the last layer of map 1.
     engineSettings.errorReportPath = dir.file("ERR.TXT");
-    media::armFaultGuard(engine::fatalReport);
-    media::guardedStep(
-        [] { media::raiseFault(media::FaultKind::IndexOutOfRange, media::SourceUnit::IO, 1); });
+    base::armFaultGuard(engine::fatalReport);
+    base::guardedStep(
+        [] { base::raiseFault(base::FaultKind::IndexOutOfRange, base::SourceUnit::IO, 1); });
     const std::string report = testing_support::readFile(dir.file("ERR.TXT"));
     EXPECT_NE(report.find("LAST MAP SEGMENT: " + engineSettings.simCorePath + "8\\0\r\n"),
               std::string::npos)
@@ -395,7 +395,8 @@ namespace {
 
 // Every field of an object as text, media handles as "handle"/"none" (their numbers depend
 // on what was loaded before) and times left out.
-std::string describe(const WorldObject& object) {
+std::string describe(std::int32_t i) {
+    const WorldObject& object = worldObjects[static_cast<std::size_t>(i)];
     static const std::set<std::string_view> kHandles = {"sprite3D", "sprite", "shadowSprite",
                                                         "shadowSprite3D", "objectSound"};
     static const std::set<std::string_view> kTimes = {"lastSeenTick", "lifetimeStart",
@@ -417,7 +418,7 @@ std::string describe(const WorldObject& object) {
         text += std::string(field.name) + "=" + value + ";";
     }
     for (const AnimationDirection& direction : kAnimationDirections) {
-        const AnimationSet& set = object.*direction.set;
+        const AnimationSet& set = objectAnimations[static_cast<std::size_t>(i)].*direction.set;
         text += std::string(direction.name) + ":" + std::to_string(set.frameCount) + "/" +
                 std::to_string(set.currentFrame);
         for (std::size_t f = 0; f < kAnimationFrameSlots; ++f) {
@@ -464,7 +465,7 @@ class RecordReuseTest : public LevelLoaderTest {
     std::vector<std::string> describeLevel() {
         std::vector<std::string> objects;
         for (std::int32_t i = 0; i <= engineSettings.objectLast; ++i)
-            objects.push_back(describe(object(i)));
+            objects.push_back(describe(i));
         return objects;
     }
     // Everything an object of a running level may be given.
@@ -477,8 +478,8 @@ class RecordReuseTest : public LevelLoaderTest {
             o.liveTimeAccumulator = 3;
             o.followTarget = 2;
             o.linkedObject = 1;
-            o.defaultSet.currentFrame = 1;
-            o.upSet.currentFrame = 1;
+            directionSets(i).defaultSet.currentFrame = 1;
+            directionSets(i).upSet.currentFrame = 1;
             o.centerX = 99.0f;
             o.fireState = 2;
         }

@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/base/fault_guard.h"
 #include "engine/engine_settings.h"
-#include "engine/media/fault_guard.h"
 #include "engine/media/files.h"
 #include "engine/media/headless/headless_platform.h"
 #include "engine/media/pictures.h"
@@ -49,7 +49,7 @@ class WorldTest : public ::testing::Test {
         engine::resetEngineState(engine::engineBaseDirectory(dir.path()));
         engine::setExitHook([](int status) { throw ProgramEnded{status}; });
         engine::setMessageBoxHook([](std::string_view, std::string_view) {});
-        engine::setLocalTimeSource([] { return media::LocalTime{2024, 3, 7, 9, 5, 1}; });
+        engine::setLocalTimeSource([] { return base::LocalTime{2024, 3, 7, 9, 5, 1}; });
         auto platform = std::make_unique<media::HeadlessPlatform>(1280, 1024);
         media::initServices(std::move(platform), 7);
         EngineSettings& s = engineSettings;
@@ -77,7 +77,7 @@ class WorldTest : public ::testing::Test {
         engine::setExitHook({});
         engine::setMessageBoxHook({});
         engine::setLocalTimeSource({});
-        media::disarmFaultGuard();
+        base::disarmFaultGuard();
     }
 
     // The opened screen and the design size.

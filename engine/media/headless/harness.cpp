@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "engine/media/json_writer.h"
+#include "engine/base/json_writer.h"
 #include "engine/media/pictures.h"
 #include "engine/media/services.h"
 
@@ -196,7 +196,7 @@ std::string Harness::timingReport() const {
 }
 
 std::string Harness::minimalDump(int turn) const {
-    JsonWriter json;
+    base::JsonWriter json;
     json.beginObject();
     json.member("turn", turn);
     json.key("engine").beginObject();
@@ -250,7 +250,7 @@ void Harness::writeDump(int turn, const std::string& path) {
 
 void Harness::logMessage(std::string_view caption, std::string_view text,
                          const std::vector<std::string>& buttons) {
-    JsonWriter json(false);
+    base::JsonWriter json(false);
     json.beginObject();
     json.member("caption", caption);
     json.member("text", text);

@@ -1,6 +1,6 @@
 #include "engine/media/sdl/sdl_text.h"
 
-#include "engine/media/utf8.h"
+#include "engine/base/utf8.h"
 
 #include <array>
 
@@ -17,13 +17,13 @@ constexpr std::array<char32_t, 32> kHighControls{
 }  // namespace
 
 std::string displayText(std::string_view text) {
-    if (isValidUtf8(text)) return std::string(text);
+    if (base::isValidUtf8(text)) return std::string(text);
     std::string out;
     out.reserve(text.size() * 2);
     for (char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        appendUtf8(out,
-                   (byte >= 0x80 && byte < 0xA0) ? kHighControls[byte - 0x80] : char32_t{byte});
+        base::appendUtf8(
+            out, (byte >= 0x80 && byte < 0xA0) ? kHighControls[byte - 0x80] : char32_t{byte});
     }
     return out;
 }

@@ -1,11 +1,11 @@
-#include "engine/media/json_writer.h"
+#include "engine/base/json_writer.h"
 
-#include "engine/media/utf8.h"
+#include "engine/base/utf8.h"
 
 #include <charconv>
 #include <cmath>
 
-namespace media {
+namespace base {
 
 void JsonWriter::appendQuoted(std::string& out, std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
@@ -141,4 +141,4 @@ JsonWriter& JsonWriter::null() {
     return *this;
 }
 
-}  // namespace media
+}  // namespace base

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace media {
+namespace base {
 
 // Blanks and tabs skipped, an optional sign, decimal digits up to the first other
 // character; no digits gives 0. Wraps modulo 2^32.
@@ -33,4 +33,4 @@ std::int32_t roundToInt(double value);
 // Decimal text of a value held as float, rounded as above.
 std::string formatRounded(float value);
 
-}  // namespace media
+}  // namespace base

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace media {
+namespace base {
 
 // True when the text is well-formed UTF-8 (no overlong forms, no surrogates); such text
 // is shown as it is, anything else is taken as single-byte text.
@@ -14,4 +14,4 @@ bool isValidUtf8(std::string_view text);
 // Appends one code point as UTF-8. Code points beyond U+10FFFF become U+FFFD.
 void appendUtf8(std::string& out, char32_t code);
 
-}  // namespace media
+}  // namespace base

@@ -7,7 +7,7 @@
 // (the FAULT_* macros fill both in), so the report names the faulting statement. Each
 // source file declares its unit once:
 //
-//     namespace { constexpr media::SourceUnit kSourceUnit = media::SourceUnit::AI; }
+//     namespace { constexpr base::SourceUnit kSourceUnit = base::SourceUnit::AI; }
 //
 // and then writes  CHECKED_AT(table, i)  and  CHECKED_DIV(a, b).
 #pragma once
@@ -18,7 +18,7 @@
 #include <functional>
 #include <string_view>
 
-namespace media {
+namespace base {
 
 // The game's source units, as the fault report names them.
 enum class SourceUnit : std::uint8_t {
@@ -92,10 +92,10 @@ inline std::int32_t checkedModulo(std::int32_t a, std::int32_t b, SourceUnit uni
     return a % b;
 }
 
-#define CHECKED_AT(table, index) ::media::checkedAt((table), (index), kSourceUnit, __LINE__)
-#define CHECKED_DIV(a, b) ::media::checkedDivide((a), (b), kSourceUnit, __LINE__)
-#define CHECKED_MOD(a, b) ::media::checkedModulo((a), (b), kSourceUnit, __LINE__)
-#define RAISE_FAULT(kind) ::media::raiseFault((kind), kSourceUnit, __LINE__)
+#define CHECKED_AT(table, index) ::base::checkedAt((table), (index), kSourceUnit, __LINE__)
+#define CHECKED_DIV(a, b) ::base::checkedDivide((a), (b), kSourceUnit, __LINE__)
+#define CHECKED_MOD(a, b) ::base::checkedModulo((a), (b), kSourceUnit, __LINE__)
+#define RAISE_FAULT(kind) ::base::raiseFault((kind), kSourceUnit, __LINE__)
 
 // The guard. The main loop arms it once per turn with the routine that writes the report;
 // guardedStep runs one step and, when it raises a fault, calls that routine once (the
@@ -112,4 +112,4 @@ const EngineFault& lastFault();
 // Runs step; returns false when it raised a fault (which was then reported or passed over).
 bool guardedStep(const std::function<void()>& step);
 
-}  // namespace media
+}  // namespace base

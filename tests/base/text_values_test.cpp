@@ -1,4 +1,4 @@
-#include "engine/media/text_values.h"
+#include "engine/base/text_values.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 
 namespace {
 
-using media::parseFloat;
-using media::parseInteger;
-using media::roundToInt;
+using base::parseFloat;
+using base::parseInteger;
+using base::roundToInt;
 
 TEST(TextValues, IntegersReadSignsBlanksAndStopAtOtherCharacters) {
     EXPECT_EQ(parseInteger("42"), 42);
@@ -36,12 +36,12 @@ TEST(TextValues, IntegersWrapAtThirtyTwoBits) {
 }
 
 TEST(TextValues, LowByteKeepsTheLowEightBitsSigned) {
-    EXPECT_EQ(media::lowByteSigned(300), 44);
-    EXPECT_EQ(media::lowByteSigned(200), -56);
-    EXPECT_EQ(media::lowByteSigned(-1), -1);
-    EXPECT_EQ(media::lowByteSigned(256), 0);
-    EXPECT_EQ(media::lowByteSigned(127), 127);
-    EXPECT_EQ(media::lowByteSigned(128), -128);
+    EXPECT_EQ(base::lowByteSigned(300), 44);
+    EXPECT_EQ(base::lowByteSigned(200), -56);
+    EXPECT_EQ(base::lowByteSigned(-1), -1);
+    EXPECT_EQ(base::lowByteSigned(256), 0);
+    EXPECT_EQ(base::lowByteSigned(127), 127);
+    EXPECT_EQ(base::lowByteSigned(128), -128);
 }
 
 TEST(TextValues, FloatsReadPlainDecimalsOnly) {
@@ -73,9 +73,9 @@ TEST(TextValues, RoundingTiesToEvenAndSaturates) {
     EXPECT_EQ(roundToInt(std::numeric_limits<double>::infinity()),
               std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(roundToInt(std::nan("")), 0);
-    EXPECT_EQ(media::formatRounded(2.5f), "2");
-    EXPECT_EQ(media::formatRounded(-7.5f), "-8");
-    EXPECT_EQ(media::formatRounded(1e20f), "2147483647");
+    EXPECT_EQ(base::formatRounded(2.5f), "2");
+    EXPECT_EQ(base::formatRounded(-7.5f), "-8");
+    EXPECT_EQ(base::formatRounded(1e20f), "2147483647");
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
-#include "engine/media/utf8.h"
+#include "engine/base/utf8.h"
 
 #include <array>
 #include <cstddef>
 
-namespace media {
+namespace base {
 
 bool isValidUtf8(std::string_view text) {
     std::size_t i = 0;
@@ -61,4 +61,4 @@ void appendUtf8(std::string& out, char32_t code) {
     }
 }
 
-}  // namespace media
+}  // namespace base

@@ -1,9 +1,9 @@
-#include "engine/media/date_text.h"
+#include "engine/base/date_text.h"
 
 #include <array>
 #include <cstdio>
 
-namespace media {
+namespace base {
 namespace {
 
 std::string padded(int value, int digits) {
@@ -51,4 +51,4 @@ std::string formatDate(std::string_view mask, const LocalTime& time) {
     return out;
 }
 
-}  // namespace media
+}  // namespace base

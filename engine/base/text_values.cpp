@@ -1,4 +1,4 @@
-#include "engine/media/text_values.h"
+#include "engine/base/text_values.h"
 
 #include <clocale>
 #include <cmath>
@@ -7,7 +7,7 @@
 
 #include <locale.h>
 
-namespace media {
+namespace base {
 
 std::int32_t parseInteger(std::string_view text) {
     std::size_t i = 0;
@@ -75,4 +75,4 @@ std::string formatRounded(float value) {
     return std::to_string(roundToInt(value));
 }
 
-}  // namespace media
+}  // namespace base

@@ -1,6 +1,6 @@
-#include "engine/media/random.h"
+#include "engine/base/random.h"
 
-namespace media {
+namespace base {
 
 int Pcg32::upTo(int n) {
     if (n <= 0) return 0;
@@ -13,4 +13,4 @@ int Pcg32::upTo(int n) {
     }
 }
 
-}  // namespace media
+}  // namespace base

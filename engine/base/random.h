@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace media {
+namespace base {
 
 class Pcg32 {
   public:
@@ -36,4 +36,4 @@ class Pcg32 {
     std::uint64_t state_ = 0;
 };
 
-}  // namespace media
+}  // namespace base

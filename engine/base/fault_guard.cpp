@@ -1,9 +1,9 @@
-#include "engine/media/fault_guard.h"
+#include "engine/base/fault_guard.h"
 
 #include <array>
 #include <utility>
 
-namespace media {
+namespace base {
 namespace {
 
 struct GuardState {
@@ -82,4 +82,4 @@ bool guardedStep(const std::function<void()>& step) {
     }
 }
 
-}  // namespace media
+}  // namespace base

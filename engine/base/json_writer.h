@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace media {
+namespace base {
 
 class JsonWriter {
   public:
@@ -62,4 +62,4 @@ class JsonWriter {
     bool afterKey_ = false;
 };
 
-}  // namespace media
+}  // namespace base
