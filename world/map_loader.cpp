@@ -18,6 +18,7 @@
 #include "world/loading_bar.h"
 #include "world/media_handles.h"
 #include "world/object_dna.h"
+#include "world/object_media.h"
 #include "world/picture_cache.h"
 #include "world/screen_fit.h"
 
@@ -109,12 +110,6 @@ void releaseObjectHandles(WorldObject& object) {
     object.hasShadow = 0;
 }
 
-// Every media handle the object holds, its animation frames included.
-void releaseObjectMedia(std::int32_t i) {
-    releaseObjectHandles(CHECKED_AT(worldObjects, i));
-    freeAnimationFrames(i);
-}
-
 // The media effects of the master DNA for object i: the life value and a master shadow
 // (loaded per object). Measuring is not among them: the reset record has no picture path.
 void applyMasterEffects(std::int32_t i, const DnaOutcome& master) {
@@ -202,6 +197,11 @@ void countsToLastIndexes() {
 }
 
 }  // namespace
+
+void releaseObjectMedia(std::int32_t i) {
+    releaseObjectHandles(CHECKED_AT(worldObjects, i));
+    freeAnimationFrames(i);
+}
 
 void setMirrorSpriteRelease(MirrorSpriteRelease release) {
     loader().mirrorRelease = release;
