@@ -1,6 +1,7 @@
 // The player's touch handler: walls block, ground and friendly things let it pass, pick-ups
 // are collected, ID cards open doors, menu buttons and exits choose the next map.
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 #include "engine/base/fault_guard.h"

@@ -260,17 +260,6 @@ constexpr std::array<HandlerEntry, 15> kHandlers = {{
 
 }  // namespace
 
-void runTouchTable(const TouchTable& table, std::int32_t self, std::int32_t other) {
-    if (table.before != nullptr) table.before(self, other);
-    const std::string_view name = CHECKED_AT(worldObjects, other).worldFTileIDString;
-    const auto row = std::find_if(table.rows.begin(), table.rows.end(),
-                                  [name](const TouchRow& entry) { return entry.other == name; });
-    const TouchEffect effect = row != table.rows.end() ? row->effect : table.otherwise;
-    if (effect != nullptr) effect(self, other);
-    const bool skipsAfterwards = row != table.rows.end() && row->skipsAfterwards;
-    if (table.after != nullptr && !skipsAfterwards) table.after(self, other);
-}
-
 TouchHandler touchHandlerFor(std::string_view typeName) {
     const auto entry =
         std::find_if(kHandlers.begin(), kHandlers.end(),

@@ -6,6 +6,7 @@
 
 #include "engine/engine_settings.h"
 #include "simulation/damage.h"
+#include "simulation/object_update.h"
 #include "simulation/weapons.h"
 #include "simulation_fixture.h"
 #include "support/test_support.h"
@@ -203,6 +204,21 @@ TEST_F(Weapons, NoPoolOrAnInactiveShooterFiresNothing) {
     object(kPlayer).worldFTileIsActive = kObjectSwitchedOff;
     fire("FLAMME");
     EXPECT_EQ(object(kPlayer).worldFTileIsActive, kObjectSwitchedOff);
+}
+
+TEST_F(Weapons, ABugWhoseLifeEndsLeavesOneBurningBugWhereItWas) {
+    reset({"BURNKAKALAK", "BURNKAKALAK"});
+    WorldObject& bug = object(kShooter);
+    bug.worldFTileIDString = "WANZE";
+    bug.lifetimeActive = 1;
+    bug.worldFTileLifeTime = 0;
+    simulation::lifeTimeStep(kShooter);
+    EXPECT_EQ(bug.worldFTileIsActive, kObjectSwitchedOff);
+    EXPECT_EQ(bug.useWeapon, "");
+    EXPECT_EQ(object(kPoolFirst).worldFTileIsActive, kObjectActive);
+    EXPECT_EQ(object(kPoolFirst).posX, 100.0f);
+    EXPECT_EQ(object(kPoolFirst).posY, 100.0f);
+    EXPECT_EQ(object(kPoolFirst + 1).worldFTileIsActive, kObjectSwitchedOff);
 }
 
 // ---- Damage and death -----------------------------------------------------------------
