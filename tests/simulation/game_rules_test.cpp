@@ -202,7 +202,10 @@ TEST_F(GameRules, ANewGameEmptiesOnlyAConfiguredCacheAndOnlyWhatItWrote) {
     }
     // "CONTINUE" reads "_" where the cache is.
     s.cachePath = "CACHE\\";
-    EXPECT_EQ(simulation::continueMapId(), 7);
+    object(1).worldFTileIDString = "CONTINUE";
+    simulation::playerTouch(0, 1);
+    EXPECT_EQ(s.nextMapId, 7);
+    object(1).worldFTileIDString = "NEWGAME";
     simulation::playerTouch(0, 1);
     EXPECT_FALSE(fs::exists(dir.file("CACHE/_")));
     EXPECT_FALSE(fs::exists(dir.file("CACHE/0")));
@@ -212,6 +215,15 @@ TEST_F(GameRules, ANewGameEmptiesOnlyAConfiguredCacheAndOnlyWhatItWrote) {
     EXPECT_TRUE(fs::exists(dir.file("CACHE/1001/0")));
     EXPECT_TRUE(fs::exists(dir.file("0/0")));
     EXPECT_EQ(simulation::continueMapId(), 0);
+
+    // An exit saves the level and records the map left, with the cache in use.
+    s.useCache = 1;
+    s.actualMapId = 3;
+    object(1).worldFTileIDString = "EXIT_RIGHT";
+    simulation::playerTouch(0, 1);
+    EXPECT_EQ(s.nextMapId, 4);
+    EXPECT_EQ(testing_support::readFile(dir.file("CACHE/_")), "3");
+    EXPECT_TRUE(fs::exists(dir.file("CACHE/3/24")));
     fs::current_path(before);
 }
 
