@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "engine/media/headless/replay.h"
+#include "engine/world_frame.h"
 #include "simulation/collision.h"
 #include "simulation/movement.h"
 #include "simulation/player_input.h"
+#include "simulation/simulation_slots.h"
 #include "simulation/touch_handlers.h"
 #include "simulation_fixture.h"
 
@@ -69,6 +71,10 @@ class MovementTest : public SimulationTest {
         platform->setTurn(1);
         media::initServices(std::move(platform), 7);
         media::pollEvents();
+        const media::WindowHandle window = media::openWindow(0, 0, kScreenWidth, kScreenHeight,
+                                                             "test", media::WindowStyle::Captioned);
+        ASSERT_NE(media::openScreen(window, 0, 0, kScreenWidth, kScreenHeight), 0);
+        engineSettings.mainWindow = static_cast<std::int32_t>(window);
     }
 };
 
@@ -492,6 +498,36 @@ TEST_F(MovementTest, TheWorldScrollsUnderAPlayerOutsideTheMiddle) {
         EXPECT_EQ(object(0).homeX, 5.0f) << row.what;
         EXPECT_EQ(object(2).posX, 5.0f) << row.what;
         EXPECT_EQ(object(3).posY, 5.0f) << row.what;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MovementTest, TheFrameScrollsBeforeTheUpdateOnlyWithDynamicScroll) {
+    struct Row {
+        std::int8_t dynamicScroll;
+        float playerX, wallX;
+    };
+    // The player stands right of 70 % of the 64-pixel screen, walking right at 2.
+    const Row rows[] = {{1, 50, 3}, {0, 52, 5}};
+    for (const Row& row : rows) {
+        holdInput("1 key down 205\n");
+        engine::frameSlots = engine::FrameSlots{};
+        simulation::installSimulationSlots(engine::frameSlots);
+        engineSettings.dynamicScroll = row.dynamicScroll;
+        makeObjects(2);
+        place(0, 5, 5, 4, 4).worldFTileVELO = 0.0f;
+        WorldObject& player = place(1, 50, 20, 4, 4, 1, 0);
+        player.worldFTileIDString = "HERO";
+        player.worldFTilePlayerID = 1;
+        player.speedX = 2.0f;
+        player.onScreen = 1;
+        engineSettings.playerObject = 1;
+        engine::worldFrame();
+        EXPECT_EQ(player.posX, row.playerX) << int{row.dynamicScroll};
+        EXPECT_EQ(object(0).posX, row.wallX) << int{row.dynamicScroll};
     }
 }
 
