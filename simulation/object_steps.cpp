@@ -47,12 +47,13 @@ void takeFrameSize(WorldObject& object, const AnimationSet& set) {
 void directionFrameStep(std::int32_t objectIndex, float directionFactor, std::int32_t positiveCode,
                         std::int32_t negativeCode) {
     WorldObject& object = CHECKED_AT(worldObjects, objectIndex);
-    // Only an animated object has frames to show; a still one keeps its size.
-    if (object.hasAnimContainer != 1) return;
     if (!frameDue(object, tickNow())) return;
     const std::int32_t direction = base::roundToInt(directionFactor);
     if (direction == 1) object.animDirection = positiveCode;
     if (direction == -1) object.animDirection = negativeCode;
+    // A still object shows its direction too (the turn-around reads it), but only an
+    // animated one has frames to show; a still one keeps its size.
+    if (object.hasAnimContainer != 1) return;
     AnimationSet* shown = animationSetFor(objectIndex, object.animDirection);
     if (shown == nullptr) return;
     if (direction == 1 || direction == -1) advance(*shown);

@@ -7,9 +7,10 @@
 
 namespace simulation {
 
-// Fills the frame slots the simulation owns: the per-object update, the per-object timer
-// step (lifeTimeStep once more), the per-object draw and the after-draw step. The streaming
-// step, the loader and the mirror pass belong to other parts and are left as they are.
+// Fills the frame slots the simulation owns: the view follow (scrolling around the player),
+// the per-object update, the per-object timer step (lifeTimeStep once more), the per-object
+// draw and the after-draw step. The streaming step, the loader and the mirror pass belong to
+// other parts and are left as they are.
 void installSimulationSlots(engine::FrameSlots& slots);
 
 }  // namespace simulation

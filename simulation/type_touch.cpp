@@ -7,8 +7,8 @@
 #include "engine/media/services.h"
 #include "engine/world_object.h"
 #include "simulation/actions.h"
-#include "simulation/ai_reaction.h"
 #include "simulation/damage.h"
+#include "simulation/movement.h"
 #include "simulation/touch_handlers.h"
 #include "simulation/touch_table.h"
 
@@ -56,8 +56,8 @@ void vanish(std::int32_t self, std::int32_t /*other*/) {
     switchOff(self);
 }
 
-void turnBack(std::int32_t self, std::int32_t /*other*/) {
-    aiReaction(self);
+void turnBack(std::int32_t self, std::int32_t other) {
+    aiReaction(self, other);
 }
 
 void shotHitsMonster(std::int32_t self, std::int32_t other) {
@@ -98,7 +98,7 @@ void passAndCatchFire(std::int32_t self, std::int32_t other) {
 
 // Two of a kind meet: the mover turns back, and a burning one sets the other alight.
 void meetOwnKind(std::int32_t self, std::int32_t other) {
-    aiReaction(self);
+    aiReaction(self, other);
     if (at(self).useWeapon == kSpark) at(other).useWeapon.assign(kSpark);
 }
 
@@ -266,5 +266,7 @@ TouchHandler touchHandlerFor(std::string_view typeName) {
                      [typeName](const HandlerEntry& row) { return row.mover == typeName; });
     return entry != kHandlers.end() ? entry->handler : nullptr;
 }
+
+TouchSlots touchSlots;
 
 }  // namespace simulation
