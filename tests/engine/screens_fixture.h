@@ -39,16 +39,18 @@ class ScreensTest : public EngineTest {
     }
 
     // The picture of a character's glyph: a solid block, or (letter) the system font's
-    // letter in that colour on transparent ground.
+    // letter in that colour on transparent ground, each font pixel `scale` pixels wide.
     void writeGlyph(unsigned char character, int width, int height, media::Argb colour,
-                    bool letter = false) const {
+                    bool letter = false, int scale = 1) const {
         media::Image image{width, height, std::vector<media::Argb>(width * height, colour)};
         if (letter) {
             const media::SystemGlyph& bits = media::systemFontGlyph(character);
             for (int y = 0; y < height; ++y) {
                 for (int x = 0; x < width; ++x) {
-                    const bool on = y < media::kSystemGlyphHeight && x < media::kSystemGlyphWidth &&
-                                    ((bits[y] << x) & 0x80) != 0;
+                    const int fx = x / scale;
+                    const int fy = y / scale;
+                    const bool on = fy < media::kSystemGlyphHeight &&
+                                    fx < media::kSystemGlyphWidth && ((bits[fy] << fx) & 0x80) != 0;
                     image.at(x, y) = on ? colour : 0;
                 }
             }
@@ -61,16 +63,17 @@ class ScreensTest : public EngineTest {
         testing_support::writeFile(dir.file("FONT/list.txt"), std::string(characters) + "\r\n");
     }
     // A full font of system-font letters in one colour, icons in colours of their own.
-    void writeLetterFont() const {
+    void writeLetterFont(int scale = 1) const {
         std::string list;
         for (int c = '!'; c <= '~'; ++c) {
             list += static_cast<char>(c);
-            writeGlyph(static_cast<unsigned char>(c), 8, 16, media::rgb(240, 230, 200), true);
+            writeGlyph(static_cast<unsigned char>(c), 8 * scale, 16 * scale,
+                       media::rgb(240, 230, 200), true, scale);
         }
-        writeGlyph('"', 6, 12, media::rgb(250, 200, 0));    // fuel
-        writeGlyph('@', 6, 12, media::rgb(230, 30, 40));    // life
-        writeGlyph('&', 6, 12, media::rgb(70, 70, 90));     // bar background
-        writeGlyph(0xD6, 8, 12, media::rgb(60, 140, 255));  // ID card
+        writeGlyph('"', 6 * scale, 12 * scale, media::rgb(250, 200, 0));    // fuel
+        writeGlyph('@', 6 * scale, 12 * scale, media::rgb(230, 30, 40));    // life
+        writeGlyph('&', 6 * scale, 12 * scale, media::rgb(70, 70, 90));     // bar background
+        writeGlyph(0xD6, 8 * scale, 12 * scale, media::rgb(60, 140, 255));  // ID card
         writeList(list + "\xD6");
     }
 
