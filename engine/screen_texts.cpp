@@ -72,23 +72,6 @@ void drawLevelTexts(float w, float h) {
 
 }  // namespace
 
-std::string upperCaseText(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        const auto code = static_cast<unsigned char>(c);
-        if ((code >= 0x61 && code <= 0x7A) || code > 0xDF) c = static_cast<char>(code - 0x20);
-    }
-    return upper;
-}
-
-std::vector<std::string> screenTextLines(std::string_view bytes) {
-    std::vector<std::string> lines;
-    media::LineReader reader(bytes);
-    while (!reader.atEnd())
-        lines.emplace_back(reader.next());
-    return lines;
-}
-
 const std::vector<std::string>& cachedScreenTextLines(const std::string& configuredPath) {
     CachedFile& cached = screenFileCache()[configuredPath];
     std::error_code error;
