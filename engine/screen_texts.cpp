@@ -95,6 +95,9 @@ void drawScreenTexts(std::int32_t mapId) {
     const EngineSettings& s = engineSettings;
     const float w = s.SCRW;
     const float h = s.SCRH;
+    // A file whose last line lacks the final "|" would leave the cursor where it ended, and
+    // its lines would wander further across the screen every frame: each run starts at (0, 0).
+    textCursor = TextCursor{};
     if (mapId == kGameOverScreen) {
         drawGameOver(w, h);
     } else if (mapId >= kFirstTitleScreen && mapId <= kLastTitleScreen) {

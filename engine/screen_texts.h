@@ -34,7 +34,8 @@ std::vector<std::string> screenTextLines(std::string_view bytes);
 // size or modification time changed; empty when the file is missing.
 const std::vector<std::string>& cachedScreenTextLines(const std::string& configuredPath);
 
-// The screen texts for map id mapId (the frame's screenTexts step). Inside a 3D pass.
+// The screen texts for map id mapId (the frame's screenTexts step), starting with the text
+// cursor at (0, 0). Inside a 3D pass.
 void drawScreenTexts(std::int32_t mapId);
 
 }  // namespace engine

@@ -240,6 +240,12 @@ TEST_F(ScreenTextsTest, TitleAndClosingScreensDrawTheirFiles) {
     writeCore("thank", " thanks|");
     EXPECT_TRUE(textsShow(engine::kClosingScreen));
 
+    writeCore("copyright", " no final reset\\");  // the next frame starts at (0, 0) again
+    textsShow(1001);
+    const std::vector<media::Argb> first = media::compositor().frame().pixels;
+    textsShow(1001);
+    EXPECT_EQ(media::compositor().frame().pixels, first);
+
     const std::string path = coreFile("thank");
     EXPECT_THAT(engine::cachedScreenTextLines(path), ElementsAre(" thanks|"));
     writeCore("thank", "one\r\ntwo, a longer line\r\n");
