@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/frame_slots.h"
@@ -88,6 +89,20 @@ TEST_F(FontTest, TextsStartAtTheirPositionOrWhereTheLastTextEnded) {
     media::clearScreen(0, 0, 0);
     draw(" A|", 0.0f, 0.0f, -1.0f);
     EXPECT_EQ(countPixels(kRed), 4 * 5) << "zoom -1 draws at 1";
+
+    // "b" (2 x 4 at (46, 40)) turned a quarter about its centre lies 4 wide, 2 high; the
+    // next quarter adds to it and stands it upright again.
+    const media::Argb cyan = media::rgb(0, 255, 255);
+    for (const auto& [left, top] : {std::pair{45, 41}, std::pair{46, 40}}) {
+        media::clearScreen(0, 0, 0);
+        media::beginSpritePass();
+        drawFontText(" b|", 40.0f, 40.0f, 1.0f, 90.0f, 255);
+        media::endSpritePass();
+        EXPECT_EQ(countPixels(cyan), 8);
+        EXPECT_EQ(pixel(left, top), cyan);
+        EXPECT_EQ(pixel(left - 1, top), kBlack);
+        EXPECT_EQ(pixel(left, top - 1), kBlack);
+    }
 }
 
 TEST_F(FontTest, GlyphSizesCrossTheScaleFactors) {
