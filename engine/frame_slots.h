@@ -10,6 +10,10 @@
 
 #include <cstdint>
 
+#include "engine/debug_overlay.h"
+#include "engine/post_passes.h"
+#include "engine/screen_texts.h"
+
 namespace engine {
 
 using MapStep = void (*)(std::int32_t mapId);
@@ -46,11 +50,11 @@ struct FrameSlots {
     ObjectStep objectDraw = nullptr;
     ObjectStep afterDraw = nullptr;
     PlainStep drawMirrors = nullptr;
-    MapStep screenTexts = nullptr;  // also once more after the pass when TEXTSMOOTH is 0
-    PlainStep postPasses = nullptr;
+    MapStep screenTexts = drawScreenTexts;  // once more after the pass when TEXTSMOOTH is 0
+    PlainStep postPasses = smoothAndGlowPass;
 
     // After the 3D pass, unless paused.
-    PlainStep debugOverlay = nullptr;
+    PlainStep debugOverlay = engine::debugOverlay;
 
     // Last in every frame, in front or in the background.
     PlainStep worldInput = pollWorldDevices;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/base/fault_guard.h"
+#include "engine/bitmap_font.h"
 #include "engine/configuration.h"
 #include "engine/core_error.h"
 #include "engine/engine_settings.h"
@@ -46,9 +47,10 @@ void loadStartSound() {
                        s.soundPath + std::string(kStartSoundName) + s.soundExtension);
 }
 
-// SLOT: the bitmap font arrives with the font engine (it also recomputes the scalers from
-// the opened screen); until then the head-up texts have no glyphs.
-void loadBitmapFont() {}
+// The font also computes the scalers again from the opened screen.
+void loadBitmapFont() {
+    loadFont();
+}
 
 // Start-up runs before the first turn arms the fault guard: a fault in a step is passed
 // over without a report and the start-up goes on with the next step.

@@ -28,7 +28,7 @@ double mapAt(const TempDir& dir, const std::string& name) {
     return engineValue(readDump(dir.file(name)), "actualMapId");
 }
 
-TEST(Screens, TheTitleSequenceTakesAboutNineSecondsAndStaysAtTheTitle) {
+TEST(ScreenSwitch, TheTitleSequenceTakesAboutNineSecondsAndStaysAtTheTitle) {
     TempDir dir;
     writeScreens(dir, "1003");
     // Frames are 16 or 17 ms apart: turn 170 is at about 2.8 s, 530 at 8.8 s, 560 at 9.3 s.
@@ -43,7 +43,7 @@ TEST(Screens, TheTitleSequenceTakesAboutNineSecondsAndStaysAtTheTitle) {
     EXPECT_EQ(mapAt(dir, "e.json"), 1000);
 }
 
-TEST(Screens, GameOverLeadsToTheClosingScreenAndTheProgramEnd) {
+TEST(ScreenSwitch, GameOverLeadsToTheClosingScreenAndTheProgramEnd) {
     TempDir dir;
     writeScreens(dir, "4096");
     const auto result = runHeadless(dir, {"--frames", "1000", "--dump", "end.json"});
@@ -56,7 +56,7 @@ TEST(Screens, GameOverLeadsToTheClosingScreenAndTheProgramEnd) {
     EXPECT_LT(turn, 380);
 }
 
-TEST(Screens, SpaceOnTheGameOverScreenStartsTheTitlesAgain) {
+TEST(ScreenSwitch, SpaceOnTheGameOverScreenStartsTheTitlesAgain) {
     TempDir dir;
     writeScreens(dir, "4096");
     writeFile(dir.file("space.replay"), "5 key down 0x39\n");
