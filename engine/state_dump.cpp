@@ -132,6 +132,8 @@ constexpr auto kEngineFields = std::to_array<NamedField<S>>({
     {"streamIndicator", &S::streamIndicator},
     {"blinkCounter", &S::blinkCounter},
     {"overlay", &S::overlay},
+    {"mirrorsDisabled", &S::mirrorsDisabled},
+    {"musicSwitch", &S::musicSwitch},
     {"scanCounter", &S::scanCounter},
     {"overlayTick", &S::overlayTick},
     {"areaX", &S::areaX},
