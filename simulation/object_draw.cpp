@@ -64,7 +64,9 @@ void drawObject(std::int32_t objectIndex) {
         drawRounded(object.sprite3D, 0.0f, 0.0f,
                     object.worldFTileTransparency - object.worldFTileFadeIn);
     }
-    if (object.hasShadow == 1 && engineSettings.globalGfxFx == 1 &&
+    // An animated object draws its shadow with its frame, whatever GLOBAL_GFX_FX says; a
+    // second one here would darken it twice.
+    if (object.hasShadow == 1 && object.hasAnimContainer != 1 && engineSettings.globalGfxFx == 1 &&
         media::spriteExists(object.shadowSprite3D)) {
         zoomRounded(object.shadowSprite3D, object.width, object.height);
         drawRounded(object.shadowSprite3D, object.posX, object.posY, kShadowAlpha);

@@ -291,8 +291,6 @@ void SdlPlatform::pollEvents(std::vector<InputEvent>& events) {
                 break;
             }
             case SDL_MOUSEMOTION: {
-                events.push_back(
-                    {InputEventType::MouseMove, 0, event.motion.xrel, event.motion.yrel});
                 int x = 0;
                 int y = 0;
                 mouseToScreen(event.motion.x, event.motion.y, x, y);
@@ -319,6 +317,25 @@ void SdlPlatform::pollEvents(std::vector<InputEvent>& events) {
                 break;
         }
     }
+    pointerMotion(events);
+}
+
+// The relative motion of one poll, from the pointer's desktop position, as the mouse itself
+// moved it. SDL's own relative motion is the difference of window-relative positions: while
+// the window drag moves the window under the pointer, part of the hand's motion would cancel
+// out, and the window would lag ever further behind. Motion counts while the window has the
+// input focus, as the mouse device would report it.
+void SdlPlatform::pointerMotion(std::vector<InputEvent>& events) {
+    int x = 0;
+    int y = 0;
+    SDL_GetGlobalMouseState(&x, &y);
+    const bool counts = pointerKnown_ && isForeground();
+    const int dx = x - pointerX_;
+    const int dy = y - pointerY_;
+    pointerKnown_ = true;
+    pointerX_ = x;
+    pointerY_ = y;
+    if (counts && (dx != 0 || dy != 0)) events.push_back({InputEventType::MouseMove, 0, dx, dy});
 }
 
 // Time.
