@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 #include "engine/base/fault_guard.h"
 #include "engine/engine_settings.h"
@@ -75,6 +76,12 @@ void switchMusic() {
     if (s.levelMusic > 0 && media::soundExists(music)) media::stopSound(music);
 }
 
+// Map numbers wrap like the 32-bit integers they are, never undefined behaviour.
+std::int32_t stepped(std::int32_t mapId, std::int32_t step) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(mapId) +
+                                     static_cast<std::uint32_t>(step));
+}
+
 std::int8_t toggled(std::int8_t flag) {
     return flag == 0 ? 1 : 0;
 }
@@ -88,8 +95,8 @@ void handleEngineKeys(const KeyPoll& keys, bool joystick) {
     if (keys.isReleased(dik::F1)) s.pip = toggled(s.pip);
     if (keys.isReleased(dik::ESCAPE) || keys.isReleased(dik::P)) leaveLevel();
     if (keys.isReleased(dik::END) && keys.isReleased(dik::LCONTROL)) engine::endProgram(0);
-    if (keys.altCtrl() && keys.isReleased(dik::PRIOR)) s.nextMapId += 1;
-    if (keys.altCtrl() && keys.isReleased(dik::NEXT)) s.nextMapId -= 1;
+    if (keys.altCtrl() && keys.isReleased(dik::PRIOR)) s.nextMapId = stepped(s.nextMapId, 1);
+    if (keys.altCtrl() && keys.isReleased(dik::NEXT)) s.nextMapId = stepped(s.nextMapId, -1);
     if (keys.altCtrl() && keys.isReleased(dik::S)) switchMusic();
     if (keys.isReleased(dik::F10)) s.mirrorsDisabled = toggled(s.mirrorsDisabled);
     if (s.actualMapId < kFirstTitleMap && keys.altCtrl() && keys.isReleased(dik::M)) {
