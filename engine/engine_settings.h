@@ -166,8 +166,10 @@ struct EngineSettings {
         std::vector<PlayerStatusEntry>(kPlayerStatusEntries);
 
     // --- Screens and overlay --------------------------------------------------------------
-    std::int32_t blinkCounter = 0;  // game over blink
-    std::int32_t overlay = 0;       // debug overlay switch
+    std::int32_t blinkCounter = 0;    // game over blink
+    std::int32_t overlay = 0;         // debug overlay switch
+    std::int8_t mirrorsDisabled = 0;  // 1 skips the mirror pass (F10)
+    std::int8_t musicSwitch = 1;      // 0 after the music was switched off (Alt+Ctrl+S)
     std::int32_t scanCounter = 0;
     std::uint32_t overlayTick = 0;
     float areaX = 0.0f;  // printed by the overlay; nothing sets them

@@ -27,8 +27,9 @@ void recordMapSwitch(std::int32_t mapId);
 // Whatever world input takes the slot below calls it after its keyboard poll.
 void handlePauseKey();
 
-// Until the engine keys are there, the world input polls the keyboard, the mouse and the
-// joystick and offers the Pause key.
+// The engine's own world input, for a frame without the world (the world's engine keys take
+// the slot in the game): polls the keyboard, the mouse and the joystick and offers the Pause
+// key.
 void pollWorldDevices();
 
 struct FrameSlots {

@@ -7,6 +7,7 @@
 
 #include "engine/base/json_writer.h"
 #include "engine/config_keys.h"
+#include "engine/media/services.h"
 #include "engine/world_object.h"
 
 namespace engine {
@@ -132,6 +133,8 @@ constexpr auto kEngineFields = std::to_array<NamedField<S>>({
     {"streamIndicator", &S::streamIndicator},
     {"blinkCounter", &S::blinkCounter},
     {"overlay", &S::overlay},
+    {"mirrorsDisabled", &S::mirrorsDisabled},
+    {"musicSwitch", &S::musicSwitch},
     {"scanCounter", &S::scanCounter},
     {"overlayTick", &S::overlayTick},
     {"areaX", &S::areaX},
@@ -234,6 +237,10 @@ std::string dumpEngineState(int turn) {
     writeList(json, "weaponList", s.weaponList, s.weaponLast);
     writeList(json, "mirrorList", s.mirrorList, static_cast<std::int64_t>(s.mirrorCount) - 1);
     writePictureCache(json, s);
+    json.member("levelMusicPlaying",
+                static_cast<std::int64_t>(
+                    s.levelMusic > 0 &&
+                    media::soundPlaying(static_cast<media::SoundHandle>(s.levelMusic))));
     json.endObject();
     return json.text() + "\n";
 }

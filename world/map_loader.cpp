@@ -21,6 +21,7 @@
 #include "world/object_media.h"
 #include "world/picture_cache.h"
 #include "world/screen_fit.h"
+#include "world/world_input.h"
 
 namespace world {
 namespace {
@@ -170,11 +171,11 @@ std::size_t readLayers(const std::string& directory, LayerTexts& layers) {
     return records;
 }
 
+// After the header of each layer file: the window events and the engine keys, so a long
+// load still answers the window and the quit keys.
 void pollInputDevices() {
     media::pollEvents();
-    media::pollKeyboard();
-    media::pollMouse();
-    media::pollJoystick();
+    worldInput();
 }
 
 std::string mapDirectory(std::string_view name, std::int32_t source) {

@@ -140,6 +140,9 @@ SoundHandle loadSound(std::string_view configuredPath);
 bool soundExists(SoundHandle sound);
 void playSound(SoundHandle sound, bool looping);
 void stopSound(SoundHandle sound);
+// Started and not yet stopped, and (unless looping) not yet played to its end on the
+// millisecond clock. Silent runs keep it as well, so tests can watch it.
+bool soundPlaying(SoundHandle sound);
 void setSoundVolume(SoundHandle sound, int volume);  // 0..100, clamped
 void freeSound(SoundHandle sound);
 

@@ -19,7 +19,15 @@ std::optional<detail::LoadedSound> decodeSound(std::string_view configuredPath) 
     std::optional<PcmSound> pcm = decodeOggVorbis(configuredPath);
     if (!pcm) return std::nullopt;
     // Without an audio device the voice is 0: the sound exists and plays silently.
-    return detail::LoadedSound{state().platform->createVoice(*pcm)};
+    detail::LoadedSound sound;
+    sound.voice = state().platform->createVoice(*pcm);
+    const std::uint64_t frames =
+        pcm->channels > 0 ? pcm->samples.size() / static_cast<std::size_t>(pcm->channels) : 0;
+    if (pcm->sampleRate > 0) {
+        sound.lengthMs = static_cast<std::uint32_t>(frames * 1000u /
+                                                    static_cast<std::uint64_t>(pcm->sampleRate));
+    }
+    return sound;
 }
 
 detail::LoadedSound* findSound(SoundHandle sound) {
@@ -72,14 +80,25 @@ bool soundExists(SoundHandle sound) {
 }
 
 void playSound(SoundHandle sound, bool looping) {
-    const detail::LoadedSound* loaded = findSound(sound);
-    if (loaded != nullptr && loaded->voice != 0)
-        state().platform->playVoice(loaded->voice, looping);
+    detail::LoadedSound* loaded = findSound(sound);
+    if (loaded == nullptr) return;
+    loaded->playing = true;
+    loaded->looping = looping;
+    loaded->startMs = milliseconds();
+    if (loaded->voice != 0) state().platform->playVoice(loaded->voice, looping);
 }
 
 void stopSound(SoundHandle sound) {
+    detail::LoadedSound* loaded = findSound(sound);
+    if (loaded == nullptr) return;
+    loaded->playing = false;
+    if (loaded->voice != 0) state().platform->stopVoice(loaded->voice);
+}
+
+bool soundPlaying(SoundHandle sound) {
     const detail::LoadedSound* loaded = findSound(sound);
-    if (loaded != nullptr && loaded->voice != 0) state().platform->stopVoice(loaded->voice);
+    if (loaded == nullptr || !loaded->playing) return false;
+    return loaded->looping || milliseconds() - loaded->startMs < loaded->lengthMs;
 }
 
 void setSoundVolume(SoundHandle sound, int volume) {

@@ -16,6 +16,11 @@ namespace media::detail {
 
 struct LoadedSound {
     VoiceId voice = 0;  // 0 when the platform has no audio output: the sound exists, silent
+    std::uint32_t lengthMs = 0;  // playing time of the decoded samples
+    // Whether it plays, kept whatever the output: a silent run plays its sounds too.
+    bool playing = false;
+    bool looping = false;
+    std::uint32_t startMs = 0;
 };
 
 struct ServiceState {

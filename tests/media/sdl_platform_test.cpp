@@ -188,6 +188,10 @@ TEST(SdlPlatform, TranslatesInputEvents) {
     event.motion.xrel = 3;
     event.motion.yrel = -2;
     SDL_PushEvent(&event);
+    event.motion.x = 13;
+    event.motion.y = 18;
+    event.motion.xrel = 99;  // not used: motion is the difference of desktop positions
+    SDL_PushEvent(&event);
     event = {};
     event.type = SDL_MOUSEBUTTONDOWN;
     event.button.button = SDL_BUTTON_RIGHT;
@@ -204,11 +208,14 @@ TEST(SdlPlatform, TranslatesInputEvents) {
     event.type = SDL_QUIT;
     SDL_PushEvent(&event);
 
+    // Relative motion comes from the pointer's desktop position: the first motion event
+    // only sets it.
     const std::vector<InputEvent> expected{
         {InputEventType::KeyDown, 0xCB, 0, 0}, {InputEventType::KeyUp, 0xCB, 0, 0},
-        {InputEventType::MouseMove, 0, 3, -2}, {InputEventType::MouseAt, 0, 20, 40},
-        {InputEventType::MouseDown, 2, 0, 0},  {InputEventType::MouseUp, 3, 0, 0},
-        {InputEventType::Wheel, 0, -2, 0},     {InputEventType::Quit, 0, 0, 0},
+        {InputEventType::MouseAt, 0, 20, 40},  {InputEventType::MouseMove, 0, 3, -2},
+        {InputEventType::MouseAt, 0, 26, 36},  {InputEventType::MouseDown, 2, 0, 0},
+        {InputEventType::MouseUp, 3, 0, 0},    {InputEventType::Wheel, 0, -2, 0},
+        {InputEventType::Quit, 0, 0, 0},
     };
     EXPECT_EQ(drain(*platform), expected);
     EXPECT_TRUE(drain(*platform).empty());

@@ -162,6 +162,9 @@ void SdlPlatform::closeWindow() {
 
 void SdlPlatform::moveWindow(int x, int y, int width, int height) {
     if (window_ == nullptr) return;
+    // Events made before the move are read now, against the window position they were made
+    // for (pointer motion is measured on the desktop); the next poll hands them on.
+    readEvents(pendingEvents_);
     SDL_SetWindowPosition(window_, x, y);
     if (width > 0 && height > 0) SDL_SetWindowSize(window_, width, height);
 }
@@ -262,6 +265,12 @@ void SdlPlatform::mouseToScreen(int windowX, int windowY, int& x, int& y) const 
 
 void SdlPlatform::pollEvents(std::vector<InputEvent>& events) {
     if (!running_) return;
+    events.insert(events.end(), pendingEvents_.begin(), pendingEvents_.end());
+    pendingEvents_.clear();
+    readEvents(events);
+}
+
+void SdlPlatform::readEvents(std::vector<InputEvent>& events) {
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0) {
         switch (event.type) {
@@ -291,8 +300,7 @@ void SdlPlatform::pollEvents(std::vector<InputEvent>& events) {
                 break;
             }
             case SDL_MOUSEMOTION: {
-                events.push_back(
-                    {InputEventType::MouseMove, 0, event.motion.xrel, event.motion.yrel});
+                pointerMotion(event.motion.x, event.motion.y, events);
                 int x = 0;
                 int y = 0;
                 mouseToScreen(event.motion.x, event.motion.y, x, y);
@@ -319,6 +327,27 @@ void SdlPlatform::pollEvents(std::vector<InputEvent>& events) {
                 break;
         }
     }
+}
+
+// Relative motion from the pointer's desktop position: the event's window position plus
+// where the window stands. SDL's own relative motion is the difference of window-relative
+// positions, so while the window drag moves the window under the pointer part of the hand's
+// motion would cancel out and the window would lag ever further behind. (SDL's global mouse
+// state is no help on X11: it is cached and refreshed only by some events.) A motion event
+// made just before a move and read after it would be off by that move, so a move first reads
+// the events waiting (moveWindow).
+void SdlPlatform::pointerMotion(int windowX, int windowY, std::vector<InputEvent>& events) {
+    int left = 0;
+    int top = 0;
+    if (window_ != nullptr) SDL_GetWindowPosition(window_, &left, &top);
+    const int x = left + windowX;
+    const int y = top + windowY;
+    if (pointerKnown_ && (x != pointerX_ || y != pointerY_)) {
+        events.push_back({InputEventType::MouseMove, 0, x - pointerX_, y - pointerY_});
+    }
+    pointerKnown_ = true;
+    pointerX_ = x;
+    pointerY_ = y;
 }
 
 // Time.

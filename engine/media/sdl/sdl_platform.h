@@ -67,6 +67,8 @@ class SdlPlatform final : public Platform {
     void frameShown();
     void waitForPacer();
     void mouseToScreen(int windowX, int windowY, int& x, int& y) const;
+    void readEvents(std::vector<InputEvent>& events);
+    void pointerMotion(int windowX, int windowY, std::vector<InputEvent>& events);
 
     bool running_ = false;  // SDL started and not yet shut down
     SDL_Window* window_ = nullptr;
@@ -81,6 +83,12 @@ class SdlPlatform final : public Platform {
     bool waitsForDisplay_ = false;  // the renderer's own promise, kept for a recovery
     bool framesLost_ = false;       // frames are not reaching the window (reported once)
     bool joystickAtStart_ = false;
+    // The pointer's desktop position at the previous motion event: relative motion is taken
+    // from it, not from window-relative positions, which move with a dragged window.
+    bool pointerKnown_ = false;
+    int pointerX_ = 0;
+    int pointerY_ = 0;
+    std::vector<InputEvent> pendingEvents_;  // read before a window move, for the next poll
     std::unique_ptr<SdlAudio> audio_;
     std::unique_ptr<SdlJoystick> joystick_;
 };
