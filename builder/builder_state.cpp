@@ -6,6 +6,25 @@
 
 namespace builder {
 
+namespace {
+
+// The record as the list alone declares it: a field declared in BuilderState outside the
+// list (which would have no dump or key row) makes the sizes differ.
+struct StateFromList {
+#define RZ_DECLARE(type, name, start, ...) type name = start;
+#define FIELD RZ_DECLARE
+#define HIDDEN RZ_DECLARE
+#define TABLE RZ_DECLARE
+#define CONFIG RZ_DECLARE
+#define DERIVED(...)
+#include "builder/builder_state_fields.h"
+#undef RZ_DECLARE
+};
+static_assert(sizeof(BuilderState) == sizeof(StateFromList),
+              "declare the fields of BuilderState in builder_state_fields.h");
+
+}  // namespace
+
 std::string_view rasterModeName(int rasterMode) {
     if (rasterMode < 0 || rasterMode >= static_cast<int>(kRasterModeNames.size())) return "";
     return kRasterModeNames[static_cast<std::size_t>(rasterMode)];
