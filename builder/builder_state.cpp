@@ -3,24 +3,24 @@
 #include <algorithm>
 
 #include "builder/source_units.h"
+#include "engine/field_table.h"
 
 namespace builder {
 
 namespace {
 
-// The record as the list alone declares it: a field declared in BuilderState outside the
-// list (which would have no dump or key row) makes the sizes differ.
-struct StateFromList {
-#define RZ_DECLARE(type, name, start, ...) type name = start;
-#define FIELD RZ_DECLARE
-#define HIDDEN RZ_DECLARE
-#define TABLE RZ_DECLARE
-#define CONFIG RZ_DECLARE
+// A field declared in BuilderState beside its list would have no dump or key row.
+constexpr std::size_t kListedFields = 0
+#define RZ_COUNT(...) +1
+#define FIELD RZ_COUNT
+#define HIDDEN RZ_COUNT
+#define TABLE RZ_COUNT
+#define CONFIG RZ_COUNT
 #define DERIVED(...)
 #include "builder/builder_state_fields.h"
-#undef RZ_DECLARE
-};
-static_assert(sizeof(BuilderState) == sizeof(StateFromList),
+#undef RZ_COUNT
+    ;
+static_assert(engine::hasFieldCount<BuilderState, kListedFields>,
               "declare the fields of BuilderState in builder_state_fields.h");
 
 }  // namespace

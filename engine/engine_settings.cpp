@@ -1,5 +1,6 @@
 #include "engine/engine_settings.h"
 
+#include "engine/field_table.h"
 #include "engine/world_object.h"
 
 EngineSettings engineSettings;
@@ -8,19 +9,18 @@ std::vector<DirectionSets> objectAnimations(kInitialWorldObjects);
 
 namespace {
 
-// The record as the list alone declares it: a field declared in EngineSettings outside the
-// list (which would have no dump or key row) makes the sizes differ.
-struct SettingsFromList {
-#define RZ_DECLARE(type, name, start, ...) type name = start;
-#define FIELD RZ_DECLARE
-#define TABLE RZ_DECLARE
-#define UNDUMPED RZ_DECLARE
-#define KEYED RZ_DECLARE
-#define CODEC RZ_DECLARE
+// A field declared in EngineSettings beside its list would have no dump or key row.
+constexpr std::size_t kListedFields = 0
+#define RZ_COUNT(...) +1
+#define FIELD RZ_COUNT
+#define TABLE RZ_COUNT
+#define UNDUMPED RZ_COUNT
+#define KEYED RZ_COUNT
+#define CODEC RZ_COUNT
 #include "engine/engine_settings_fields.h"
-#undef RZ_DECLARE
-};
-static_assert(sizeof(EngineSettings) == sizeof(SettingsFromList),
+#undef RZ_COUNT
+    ;
+static_assert(engine::hasFieldCount<EngineSettings, kListedFields>,
               "declare the fields of EngineSettings in engine_settings_fields.h");
 
 }  // namespace

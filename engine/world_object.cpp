@@ -35,22 +35,17 @@ constexpr bool eachDnaFieldDumpedOnce() {
 }
 static_assert(eachDnaFieldDumpedOnce(), "every TileDna field has one DNA row in the dump list");
 
-// The records as the lists alone declare them: a field declared in TileDna or WorldObject
-// outside its list (which would have no key or dump row) makes the sizes differ.
-struct DnaFromList {
-#define KEY(type, name, ...) type name{};
-#define COMPANION(type, name) type name{};
-#include "engine/tile_dna_fields.h"
-};
-static_assert(sizeof(TileDna) == sizeof(DnaFromList),
+// A field declared in TileDna or WorldObject beside its list would have no key or dump row.
+static_assert(engine::hasFieldCount<TileDna, kDnaFieldNames.size()>,
               "declare the fields of TileDna in tile_dna_fields.h");
 
-struct ObjectFromList : DnaFromList {
-#define FIELD(type, name, start) type name = start;
+constexpr std::size_t kOwnFields = 0
+#define FIELD(...) +1
 #define DNA(name)
 #include "engine/world_object_fields.h"
-};
-static_assert(sizeof(WorldObject) == sizeof(ObjectFromList),
+    ;
+// The TileDna base counts as one.
+static_assert(engine::hasFieldCount<WorldObject, 1 + kOwnFields>,
               "declare the fields of WorldObject in world_object_fields.h");
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "formats/builder_dna.h"
 
+#include "engine/field_table.h"
 #include "engine/media/files.h"
 #include "formats/dna_file.h"
 
@@ -18,14 +19,9 @@ constexpr auto kBuilderDnaKeys = std::to_array<DnaKeyRule<BuilderDna>>({
 });
 static_assert(kBuilderDnaKeys.size() == kBuilderDnaKeyCount);
 
-// The record as the list alone declares it (with the valid flag): a field declared in
-// BuilderDna outside the list (which would have no key row) makes the sizes differ.
-struct DnaFromList {
-    std::int8_t validFlag = 0;
-#define KEY(type, name, read) type name{};
-#include "formats/builder_dna_fields.h"
-};
-static_assert(sizeof(BuilderDna) == sizeof(DnaFromList),
+// The valid flag and the keys: a field declared in BuilderDna beside its list would have no
+// key row.
+static_assert(engine::hasFieldCount<BuilderDna, 1 + kBuilderDnaKeyCount>,
               "declare the key fields of BuilderDna in builder_dna_fields.h");
 
 constexpr DnaKeyIndex<BuilderDna, kBuilderDnaKeyCount> kBuilderDnaIndex(kBuilderDnaKeys);
