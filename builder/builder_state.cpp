@@ -3,8 +3,27 @@
 #include <algorithm>
 
 #include "builder/source_units.h"
+#include "engine/field_table.h"
 
 namespace builder {
+
+namespace {
+
+// A field declared in BuilderState beside its list would have no dump or key row.
+constexpr std::size_t kListedFields = 0
+#define RZ_COUNT(...) +1
+#define FIELD RZ_COUNT
+#define HIDDEN RZ_COUNT
+#define TABLE RZ_COUNT
+#define CONFIG RZ_COUNT
+#define DERIVED(...)
+#include "builder/builder_state_fields.h"
+#undef RZ_COUNT
+    ;
+static_assert(engine::hasFieldCount<BuilderState, kListedFields>,
+              "declare the fields of BuilderState in builder_state_fields.h");
+
+}  // namespace
 
 std::string_view rasterModeName(int rasterMode) {
     if (rasterMode < 0 || rasterMode >= static_cast<int>(kRasterModeNames.size())) return "";

@@ -57,75 +57,17 @@ struct MapElement {
     formats::BuilderDna dna;
 };
 
+// Every field is a row of builder_state_fields.h, which also holds its configuration key
+// and how the state dump shows it; add fields there, never here.
 struct BuilderState {
-    // Paths and the configuration chain.
-    std::string workingDirectory;  // as the builder started in, without a separator
-    std::string baseDirectory;     // working directory + "\"
-    std::string dnaFile;
-    std::string startIni;
-    std::string defaultIniScript;
-    std::string applicationIni;
-    std::string guiIni;
-    std::string codecFile;
-    std::string gfxPath;
-    std::string logPath;
-    std::string gfxCodec;
-    // Read and kept, without further use in the builder.
-    std::string soundPath, savePath, loadPath, scriptPath, mapPath, universePath, developPath,
-        descriptorPath;
-    std::int32_t promo = 0;
-    std::string soundCodec, musicCodec;
-    float designWidth = 0.0f;
-    float designHeight = 0.0f;
-    std::int32_t windowFlags = 0;
-    std::int32_t colourDepth = 8;
-    std::int32_t windowTop = 0;
-    std::int32_t windowLeft = 0;
-    std::string windowName;
-    std::int32_t maxGuiItems = 0, useBgBox = 0, guiTop = 0, guiH = 0, guiHCopy = 0,
-                 guiObjectSize = 0;
-
-    // Screen.
-    std::int32_t transparentRed = 0, transparentGreen = 0, transparentBlue = 0;
-    std::int32_t spriteFiltering = 0;
-    std::int32_t windowMode = 0;
-    float screenWidth = 0.0f;
-    float screenHeight = 0.0f;
-    std::int32_t desktopWidth = 1;
-    std::int32_t desktopHeight = 1;
-    std::int32_t helpScreenWidth = 0;  // the desktop size the help panel is laid out for
-    std::int32_t helpScreenHeight = 0;
-
-    // Editing.
-    std::int32_t maxElements = 0;
-    std::int32_t matrixRaster = 0;
-    std::int8_t rasterMode = kRasterMatrixSize;
-    std::int32_t actualLayer = 1;
-    std::int32_t maxUsedLayer = 0;
-    std::int32_t lastElement = -1;
-    std::int32_t highestElement = 0;
-    std::int32_t mapScrollX = 0;
-    std::int32_t mapScrollY = 0;
-    std::int32_t selectedTile = 0;
-    std::int32_t buildCursorX = 0;
-    std::int32_t buildCursorY = 0;
-    std::int32_t undoCounter = 0;
-    std::int32_t undoPosition = 0;
-    std::int32_t highestUndo = 0;
-    std::int32_t windowsHidden = 0;
-    std::int32_t helpShown = 0;
-    std::int8_t quit = 0;
-    std::int32_t mapId = 1;
-    std::string mapIdText;
-    std::string workMapFile;
-    std::int32_t buttonLatch = 0;
-    std::int32_t wheelDelta = 0;
-    float mapZoomX = 1.0f;
-    float mapZoomY = 1.0f;
-    std::int32_t dnaGadgetBase = 500;
-
-    std::vector<TileType> tiles;       // the tile catalogue
-    std::vector<MapElement> elements;  // the element table, maxElements + 1 entries
+#define RZ_DECLARE(type, name, start, ...) type name = start;
+#define FIELD RZ_DECLARE
+#define HIDDEN RZ_DECLARE
+#define TABLE RZ_DECLARE
+#define CONFIG RZ_DECLARE
+#define DERIVED(...)
+#include "builder/builder_state_fields.h"
+#undef RZ_DECLARE
 };
 
 // The start values, with the base directory taken from the given working directory.

@@ -1,8 +1,11 @@
 #include "builder/configuration.h"
 
-#include <functional>
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "builder/messages.h"
 #include "engine/base/text_values.h"
@@ -14,90 +17,90 @@ namespace {
 using base::parseFloat;
 using base::parseInteger;
 
-template <class Row>
-void applyRows(BuilderState& state, std::span<const ConfigRecord> records,
-               std::span<const Row> rows) {
+// How a row stores its value line.
+enum class ConfigRead : std::uint8_t {
+    Text,     // the line as is
+    Path,     // base directory + the line
+    Integer,  // 32-bit integer
+    Float,    // 32-bit float
+};
+
+// Which file of the chain holds a key.
+enum class ConfigSource : std::uint8_t { StartIni, DefaultIni, ApplicationIni, Codec, Gui };
+
+using S = BuilderState;
+using Member = std::variant<std::string S::*, std::int32_t S::*, float S::*>;
+
+struct KeyRow {
+    ConfigSource file;
+    std::string_view key;
+    ConfigRead read;
+    Member member;
+    void (*rule)(S&) = nullptr;  // applied after the value is stored
+};
+
+// Side rules: what a key does beyond storing its value.
+void copyGuiHeight(S& s) {
+    s.guiHCopy = s.guiH;
+}
+
+using enum ConfigRead;
+using enum ConfigSource;
+
+// One row per CONFIG field of the record, in record order.
+constexpr auto kKeys = std::to_array<KeyRow>({
+#define FIELD(...)
+#define HIDDEN(...)
+#define TABLE(...)
+#define DERIVED(...)
+#define CONFIG(type, name, start, file, key, read, rule) {file, key, read, &S::name, rule},
+#include "builder/builder_state_fields.h"
+});
+
+// The read column and the kind of field a row names must agree.
+constexpr bool readFitsMember(const KeyRow& row) {
+    switch (row.read) {
+        case Text:
+        case Path:
+            return std::holds_alternative<std::string S::*>(row.member);
+        case Integer:
+            return std::holds_alternative<std::int32_t S::*>(row.member);
+        case Float:
+            return std::holds_alternative<float S::*>(row.member);
+    }
+    return false;
+}
+static_assert(std::all_of(kKeys.begin(), kKeys.end(), readFitsMember));
+
+void store(S& s, const KeyRow& row, const std::string& value) {
+    switch (row.read) {
+        case Text:
+            s.*std::get<std::string S::*>(row.member) = value;
+            break;
+        case Path:
+            s.*std::get<std::string S::*>(row.member) = s.baseDirectory + value;
+            break;
+        case Integer:
+            s.*std::get<std::int32_t S::*>(row.member) = parseInteger(value);
+            break;
+        case Float:
+            s.*std::get<float S::*>(row.member) = parseFloat(value);
+            break;
+    }
+    if (row.rule != nullptr) row.rule(s);
+}
+
+// Each record of the file takes the row of its key; keys the file does not hold are skipped.
+void applyFile(S& state, std::span<const ConfigRecord> records, ConfigSource file) {
     for (const ConfigRecord& record : records) {
-        for (const Row& row : rows) {
-            if (record.key == row.key) {
-                row.apply(state, record.value);
+        for (const KeyRow& row : kKeys) {
+            if (row.file == file && record.key == row.key) {
+                store(state, row, record.value);
                 break;
             }
         }
     }
 }
-
-struct KeyRow {
-    std::string_view key;
-    void (*apply)(BuilderState&, const std::string&);
-};
-
-constexpr KeyRow kStartIniKeys[] = {
-    {"DEFAULTINISCRIPT", [](BuilderState& s, const std::string& v) { s.defaultIniScript = v; }},
-};
-
-constexpr KeyRow kDefaultIniKeys[] = {
-    {"RESBASEW", [](BuilderState& s, const std::string& v) { s.designWidth = parseFloat(v); }},
-    {"RESBASEH", [](BuilderState& s, const std::string& v) { s.designHeight = parseFloat(v); }},
-    {"WINDOWMODE", [](BuilderState& s, const std::string& v) { s.windowMode = parseInteger(v); }},
-    {"WINDOWFLAGS", [](BuilderState& s, const std::string& v) { s.windowFlags = parseInteger(v); }},
-    {"DEPTH", [](BuilderState& s, const std::string& v) { s.colourDepth = parseInteger(v); }},
-    {"WIDTH", [](BuilderState& s, const std::string& v) { s.screenWidth = parseFloat(v); }},
-    {"HEIGHT", [](BuilderState& s, const std::string& v) { s.screenHeight = parseFloat(v); }},
-    {"TOP", [](BuilderState& s, const std::string& v) { s.windowTop = parseInteger(v); }},
-    {"LEFT", [](BuilderState& s, const std::string& v) { s.windowLeft = parseInteger(v); }},
-    {"NAME", [](BuilderState& s, const std::string& v) { s.windowName = v; }},
-    {"R", [](BuilderState& s, const std::string& v) { s.transparentRed = parseInteger(v); }},
-    {"G", [](BuilderState& s, const std::string& v) { s.transparentGreen = parseInteger(v); }},
-    {"B", [](BuilderState& s, const std::string& v) { s.transparentBlue = parseInteger(v); }},
-    {"GFXDETAIL",
-     [](BuilderState& s, const std::string& v) { s.spriteFiltering = parseInteger(v); }},
-    {"APPINIFILE", [](BuilderState& s, const std::string& v) { s.applicationIni = v; }},
-    {"DNA", [](BuilderState& s, const std::string& v) { s.dnaFile = v; }},
-    {"MAXTILES", [](BuilderState& s, const std::string& v) { s.maxElements = parseInteger(v); }},
-    {"MATRIXRASTER",
-     [](BuilderState& s, const std::string& v) { s.matrixRaster = parseInteger(v); }},
-};
-
-// Path keys of the application ini: the field each one fills with base directory + value.
-struct PathRow {
-    std::string_view key;
-    std::string BuilderState::*field;
-};
-
-constexpr PathRow kApplicationPathKeys[] = {
-    {"GFXPATH", &BuilderState::gfxPath},
-    {"SNDPATH", &BuilderState::soundPath},
-    {"SAVEPATH", &BuilderState::savePath},
-    {"LOADPATH", &BuilderState::loadPath},
-    {"GFXSCRIPTS", &BuilderState::scriptPath},
-    {"MAPENV", &BuilderState::mapPath},
-    {"LOGFILE", &BuilderState::logPath},
-    {"UNIVERSE", &BuilderState::universePath},
-    {"DEVELOPEPATH", &BuilderState::developPath},
-    {"DESCRIPTOR", &BuilderState::descriptorPath},
-    {"GUIINI", &BuilderState::guiIni},
-    {"CODECS", &BuilderState::codecFile},
-};
-
-constexpr KeyRow kCodecKeys[] = {
-    {"GFXCODEC", [](BuilderState& s, const std::string& v) { s.gfxCodec = v; }},
-    {"SOUNDCODEC", [](BuilderState& s, const std::string& v) { s.soundCodec = v; }},
-    {"MUSICCODEC", [](BuilderState& s, const std::string& v) { s.musicCodec = v; }},
-};
-
-constexpr KeyRow kGuiKeys[] = {
-    {"MAXGUIITEMS", [](BuilderState& s, const std::string& v) { s.maxGuiItems = parseInteger(v); }},
-    {"USEBGBOX", [](BuilderState& s, const std::string& v) { s.useBgBox = parseInteger(v); }},
-    {"GUITOP", [](BuilderState& s, const std::string& v) { s.guiTop = parseInteger(v); }},
-    {"GUIH",
-     [](BuilderState& s, const std::string& v) {
-         s.guiH = parseInteger(v);
-         s.guiHCopy = s.guiH;
-     }},
-    {"GUIOBJECTSIZE",
-     [](BuilderState& s, const std::string& v) { s.guiObjectSize = parseInteger(v); }},
-};
 
 std::vector<ConfigRecord> readOrFail(Builder& builder, const std::string& path) {
     std::optional<std::vector<ConfigRecord>> records = readConfigRecords(path);
@@ -108,34 +111,23 @@ std::vector<ConfigRecord> readOrFail(Builder& builder, const std::string& path) 
 }  // namespace
 
 void applyStartIni(BuilderState& state, std::span<const ConfigRecord> records) {
-    applyRows(state, records, std::span<const KeyRow>(kStartIniKeys));
+    applyFile(state, records, StartIni);
 }
 
 void applyDefaultIniScript(BuilderState& state, std::span<const ConfigRecord> records) {
-    applyRows(state, records, std::span<const KeyRow>(kDefaultIniKeys));
+    applyFile(state, records, DefaultIni);
 }
 
 void applyApplicationIni(BuilderState& state, std::span<const ConfigRecord> records) {
-    for (const ConfigRecord& record : records) {
-        if (record.key == "PROMO") {
-            state.promo = parseInteger(record.value);
-            continue;
-        }
-        for (const PathRow& row : kApplicationPathKeys) {
-            if (record.key == row.key) {
-                state.*row.field = state.baseDirectory + record.value;
-                break;
-            }
-        }
-    }
+    applyFile(state, records, ApplicationIni);
 }
 
 void applyCodecFile(BuilderState& state, std::span<const ConfigRecord> records) {
-    applyRows(state, records, std::span<const KeyRow>(kCodecKeys));
+    applyFile(state, records, Codec);
 }
 
 void applyGuiIni(BuilderState& state, std::span<const ConfigRecord> records) {
-    applyRows(state, records, std::span<const KeyRow>(kGuiKeys));
+    applyFile(state, records, Gui);
 }
 
 void readStartIni(Builder& builder) {

@@ -36,62 +36,14 @@ void normaliseClearScreen(S& s) {
     s.clearScreen = s.clearScreen == 1 ? 1 : 0;
 }
 
+// One row per KEYED field of the record, in record order.
 constexpr std::array kKeys = std::to_array<ConfigKey>({
-    {"SYSTEMTEXT", B, Text, &S::systemTextPath},
-    {"ATOMSYSTEM", B, Text, &S::atomSystem},
-    {"GRIDSIZE", B, IntegerAsFloat, &S::areaHeight, copyGridSize},
-    {"MATRIXSIZE", B, Integer, &S::matrixSize, clampMatrixSize},
-    {"MATRIX_OFFSET_X", B, IntegerAsFloat, &S::viewOffsetX},
-    {"MATRIX_OFFSET_Y", B, IntegerAsFloat, &S::viewOffsetY},
-    {"USEDEBUGLOG", B, Byte, &S::useDebugLog},
-    {"SCRSWITCHMS", B, Integer, &S::screenSwitchMs},
-    {"BLOOM", B, Byte, &S::bloom},
-    {"FRAMECOLLISION", B, Byte, &S::frameCollision},
-    {"CODECS", B, Text, &S::codecsPath},
-    {"GFX", B, Text, &S::gfxPath, copyGfxPath},
-    {"EFFECT_GFX", B, Text, &S::effectGfxPath},
-    {"AREACOLLISION", B, Byte, &S::areaCollision},
-    {"MAXOBJECTS", B, Integer, &S::maxObjects},
-    {"COREBRAIN", B, Text, &S::coreBrain},
-    {"DEBUGLOG", B, Text, &S::debugLog},
-    {"SIMCORE", B, Text, &S::simCorePath},
-    {"GLOBAL_GFX_FX", B, Byte, &S::globalGfxFx},
-    {"FONTFUNDAMENT", B, Text, &S::fontFundamentPath},
-    {"FONT", B, Text, &S::fontPath},
-    {"SOURCEWIDTH", B, Float, &S::SRC_SCRW},
-    {"ANIMSYSTEM", B, Text, &S::animSystemPath},
-    {"MAXANIMFRAMES", B, Integer, &S::maxAnimFrames},
-    {"SOURCEHEIGHT", B, Float, &S::SRC_SCRH},
-    {"SOUNDPATH", B, Text, &S::soundPath},
-    {"FILELOADMUSIC", B, Text, &S::fileLoadMusic},
-    {"LOADPIC", B, Byte, &S::loadPic},
-    {"GUI", B, Text, &S::gui},
-    {"IOPREFETCH", B, Byte, &S::ioPrefetch},
-    {"ERRORPATH", B, Text, &S::errorReportPath},
-    {"WARNINGS", B, Text, &S::warningReportPath},
-    {"USRSCROLL", B, Byte, &S::userScroll},
-    {"VERSION", B, Text, &S::version},
-    {"DYNAMICSCROLL", B, Byte, &S::dynamicScroll},
-    {"PIP", B, Byte, &S::pip},
-    {"APPENTRY", B, Integer, &S::appEntry, enterFirstMap},
-    {"APPMODE", B, Text, &S::appMode},
-    {"APPSMOOTH", B, Byte, &S::appSmooth},
-    {"MULTITASK", B, Byte, &S::multitaskCopy, clampMultitask},
-    {"PATH", B, Text, &S::settingsLogPath},
-    {"VSYNC", B, Integer, &S::vsync},
-    {"MAXPLAYERS", B, Integer, &S::maxPlayers},
-    {"FULLSCREEN", B, Float, &S::fullscreen},
-    {"WINDOWW", U, Integer, &S::windowW},
-    {"WINDOWH", U, Integer, &S::windowH},
-    {"USEWINDOWHD", U, Byte, &S::useWindowHd},
-    {"TEXTSMOOTH", B, Byte, &S::textSmooth},
-    {"CLEARSCREEN", U, Byte, &S::clearScreen, normaliseClearScreen},
-    {"FUEL", I, Integer, &S::fuelStart, startFuel},
-    {"MAXFUEL", I, Byte, &S::maxFuel},
-    {"CACHE", I, Text, &S::cachePath},
-    {"USECACHE", I, Byte, &S::useCache},
-    {"USELOADSCREEN", I, Text, &S::useLoadScreen},
-    {"TIMERBASE", I, Integer, &S::timerBase},
+#define FIELD(...)
+#define TABLE(...)
+#define UNDUMPED(...)
+#define CODEC(...)
+#define KEYED(type, name, start, key, files, read, rule) {key, files, read, &S::name, rule},
+#include "engine/engine_settings_fields.h"
 });
 
 // The type column and the kind of field a row names must agree.

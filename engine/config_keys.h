@@ -1,6 +1,7 @@
 // The configuration keys of ini.crc and user.crc: one row per key with the files that
 // accept it, how its value line is read, the field of engineSettings that keeps the value
-// and the rule applied after storing it. The reader and the state dump both walk it.
+// and the rule applied after storing it. The rows are generated from the KEYED rows of
+// engine_settings_fields.h, in record order; the reader walks them.
 #pragma once
 
 #include <cstdint>

@@ -2,9 +2,11 @@
 // the configuration reader and the tests alike. Adding a field to a record is one row.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 #include "engine/base/json_writer.h"
@@ -35,5 +37,28 @@ void writeFields(base::JsonWriter& json, const Record& record, const Fields& fie
         writeField(json, record, field.name, field.member);
     }
 }
+
+// Counting the fields of a plain aggregate record, so that a record declared from a field
+// list can check that nothing was declared beside the list: a brace list of values that
+// convert to anything initializes the record when it has at most as many values as the
+// record has fields (a base class counts as one).
+struct AnyField {
+    template <class T>
+    operator T() const;  // only named in unevaluated checks, never called
+};
+template <std::size_t>
+using AnyFieldAt = AnyField;
+
+template <class Record, std::size_t... I>
+constexpr bool bracesInitialize(std::index_sequence<I...>) {
+    return requires {
+        Record{AnyFieldAt<I>{}...};
+    };
+}
+
+template <class Record, std::size_t count>
+inline constexpr bool hasFieldCount =
+    bracesInitialize<Record>(std::make_index_sequence<count>{}) &&
+    !bracesInitialize<Record>(std::make_index_sequence<count + 1>{});
 
 }  // namespace engine

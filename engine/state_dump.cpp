@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "engine/base/json_writer.h"
-#include "engine/config_keys.h"
 #include "engine/media/services.h"
 #include "engine/world_object.h"
 
@@ -15,132 +14,28 @@ namespace {
 
 using S = EngineSettings;
 
+// The "engine" object: every single-valued field under its name, in record order.
 constexpr auto kEngineFields = std::to_array<NamedField<S>>({
-    {"engineBase", &S::engineBase},
-    {"displayWidth", &S::displayWidth},
-    {"displayHeight", &S::displayHeight},
-    {"SCRW", &S::SCRW},
-    {"SCRH", &S::SCRH},
-    {"scalerX", &S::scalerX},
-    {"scalerY", &S::scalerY},
-    {"sourceAspect", &S::sourceAspect},
-    {"screenAspect", &S::screenAspect},
-    {"actualMapId", &S::actualMapId},
-    {"nextMapId", &S::nextMapId},
-    {"screenOpen", &S::screenOpen},
-    {"mainWindow", &S::mainWindow},
-    {"windowX", &S::windowX},
-    {"windowY", &S::windowY},
-    {"windowWidth", &S::windowWidth},
-    {"windowHeight", &S::windowHeight},
-    {"joystickPresent", &S::joystickPresent},
-    {"quitFlag", &S::quitFlag},
-    {"lastWindowEvent", &S::lastWindowEvent},
-    {"frameTick", &S::frameTick},
-    {"errorDetected", &S::errorDetected},
-    {"systemTextPath", &S::systemTextPath},
-    {"atomSystem", &S::atomSystem},
-    {"areaHeight", &S::areaHeight},
-    {"areaWidth", &S::areaWidth},
-    {"matrixSize", &S::matrixSize},
-    {"viewOffsetX", &S::viewOffsetX},
-    {"viewOffsetY", &S::viewOffsetY},
-    {"useDebugLog", &S::useDebugLog},
-    {"screenSwitchMs", &S::screenSwitchMs},
-    {"bloom", &S::bloom},
-    {"frameCollision", &S::frameCollision},
-    {"codecsPath", &S::codecsPath},
-    {"gfxPath", &S::gfxPath},
-    {"mapGfxPath", &S::mapGfxPath},
-    {"effectGfxPath", &S::effectGfxPath},
-    {"areaCollision", &S::areaCollision},
-    {"maxObjects", &S::maxObjects},
-    {"coreBrain", &S::coreBrain},
-    {"debugLog", &S::debugLog},
-    {"simCorePath", &S::simCorePath},
-    {"globalGfxFx", &S::globalGfxFx},
-    {"fontFundamentPath", &S::fontFundamentPath},
-    {"fontPath", &S::fontPath},
-    {"SRC_SCRW", &S::SRC_SCRW},
-    {"animSystemPath", &S::animSystemPath},
-    {"maxAnimFrames", &S::maxAnimFrames},
-    {"SRC_SCRH", &S::SRC_SCRH},
-    {"soundPath", &S::soundPath},
-    {"fileLoadMusic", &S::fileLoadMusic},
-    {"loadPic", &S::loadPic},
-    {"gui", &S::gui},
-    {"ioPrefetch", &S::ioPrefetch},
-    {"errorReportPath", &S::errorReportPath},
-    {"warningReportPath", &S::warningReportPath},
-    {"userScroll", &S::userScroll},
-    {"version", &S::version},
-    {"dynamicScroll", &S::dynamicScroll},
-    {"pip", &S::pip},
-    {"appEntry", &S::appEntry},
-    {"appMode", &S::appMode},
-    {"appSmooth", &S::appSmooth},
-    {"multitask", &S::multitask},
-    {"multitaskCopy", &S::multitaskCopy},
-    {"settingsLogPath", &S::settingsLogPath},
-    {"vsync", &S::vsync},
-    {"maxPlayers", &S::maxPlayers},
-    {"fullscreen", &S::fullscreen},
-    {"windowW", &S::windowW},
-    {"windowH", &S::windowH},
-    {"useWindowHd", &S::useWindowHd},
-    {"textSmooth", &S::textSmooth},
-    {"clearScreen", &S::clearScreen},
-    {"fuelStart", &S::fuelStart},
-    {"maxFuel", &S::maxFuel},
-    {"cachePath", &S::cachePath},
-    {"useCache", &S::useCache},
-    {"useLoadScreen", &S::useLoadScreen},
-    {"timerBase", &S::timerBase},
-    {"gfxExtension", &S::gfxExtension},
-    {"soundExtension", &S::soundExtension},
-    {"musicExtension", &S::musicExtension},
-    {"lastWarning", &S::lastWarning},
-    {"paused", &S::paused},
-    {"frameCycle", &S::frameCycle},
-    {"cycleTicks", &S::cycleTicks},
-    {"blitStart", &S::blitStart},
-    {"blitEnd", &S::blitEnd},
-    {"drawnObjects", &S::drawnObjects},
-    {"objectLast", &S::objectLast},
-    {"drawLast", &S::drawLast},
-    {"collisionLast", &S::collisionLast},
-    {"weaponLast", &S::weaponLast},
-    {"lastWeapon", &S::lastWeapon},
-    {"mirrorCount", &S::mirrorCount},
-    {"playerObject", &S::playerObject},
-    {"playerDead", &S::playerDead},
-    {"inputMode", &S::inputMode},
-    {"loading", &S::loading},
-    {"loadedFromCache", &S::loadedFromCache},
-    {"mapMissing", &S::mapMissing},
-    {"levelMusic", &S::levelMusic},
-    {"levelStartTick", &S::levelStartTick},
-    {"mapLayer", &S::mapLayer},
-    {"mapLineCounter", &S::mapLineCounter},
-    {"tileCounter", &S::tileCounter},
-    {"loadFileName", &S::loadFileName},
-    {"carriedTotal", &S::carriedTotal},
-    {"pictureCacheCount", &S::pictureCacheCount},
-    {"loadingTotal", &S::loadingTotal},
-    {"loadingProgress", &S::loadingProgress},
-    {"loadingStep", &S::loadingStep},
-    {"aspectText", &S::aspectText},
-    {"streamIndicator", &S::streamIndicator},
-    {"blinkCounter", &S::blinkCounter},
-    {"overlay", &S::overlay},
-    {"mirrorsDisabled", &S::mirrorsDisabled},
-    {"musicSwitch", &S::musicSwitch},
-    {"scanCounter", &S::scanCounter},
-    {"overlayTick", &S::overlayTick},
-    {"areaX", &S::areaX},
-    {"areaY", &S::areaY},
-    {"scopeText", &S::scopeText},
-    {"effectSoundCounter", &S::effectSoundCounter},
+#define RZ_NAMED(type, name, ...) {#name, &S::name},
+#define FIELD RZ_NAMED
+#define KEYED RZ_NAMED
+#define CODEC RZ_NAMED
+#define TABLE(...)
+#define UNDUMPED(...)
+#include "engine/engine_settings_fields.h"
+#undef RZ_NAMED
+});
+
+// The "settings" object: the configured fields under their key, then the codec lines.
+constexpr auto kSettingsFields = std::to_array<NamedField<S>>({
+#define RZ_BY_KEY(type, name, start, key, ...) {key, &S::name},
+#define KEYED RZ_BY_KEY
+#define CODEC RZ_BY_KEY
+#define FIELD(...)
+#define TABLE(...)
+#define UNDUMPED(...)
+#include "engine/engine_settings_fields.h"
+#undef RZ_BY_KEY
 });
 
 // The head-up entries shown on screen: 1 fuel, 2 ID cards, 3 money, 4 life, 5 and 6 the
@@ -161,11 +56,7 @@ void writeList(base::JsonWriter& json, std::string_view name, const std::vector<
 
 void writeSettings(base::JsonWriter& json, const S& s) {
     json.key("settings").beginObject();
-    for (const ConfigKey& key : configKeys())
-        writeField(json, s, key.name, key.member);
-    json.member("GFXCODEC", s.gfxExtension);
-    json.member("SOUNDCODEC", s.soundExtension);
-    json.member("MUSICCODEC", s.musicExtension);
+    writeFields(json, s, kSettingsFields);
     json.endObject();
 }
 

@@ -12,134 +12,41 @@ constexpr base::SourceUnit kSourceUnit = base::SourceUnit::basevars;
 using O = WorldObject;
 
 constexpr auto kFields = std::to_array<WorldObjectField>({
-    {"picturePath", &O::picturePath},
-    {"tileName", &O::tileName},
-    {"savePointX", &O::savePointX},
-    {"savePointY", &O::savePointY},
-    {"sprite3D", &O::sprite3D},
-    {"dnaName", &O::dnaName},
-    {"hasSprite", &O::hasSprite},
-    {"sprite", &O::sprite},
-    {"worldFTile_EFFECT_GFX", &O::worldFTile_EFFECT_GFX},
-    {"worldFTileUseShadow", &O::worldFTileUseShadow},
-    {"shadowSprite", &O::shadowSprite},
-    {"shadowSprite3D", &O::shadowSprite3D},
-    {"hasShadow", &O::hasShadow},
-    {"worldFTileRandomRotate", &O::worldFTileRandomRotate},
-    {"streamState", &O::streamState},
-    {"worldFTileNoScroll", &O::worldFTileNoScroll},
-    {"rotating", &O::rotating},
-    {"pictureWidth", &O::pictureWidth},
-    {"pictureHeight", &O::pictureHeight},
-    {"zoomX", &O::zoomX},
-    {"zoomY", &O::zoomY},
-    {"maxWidth", &O::maxWidth},
-    {"maxHeight", &O::maxHeight},
-    {"visibleThisFrame", &O::visibleThisFrame},
-    {"animDirection", &O::animDirection},
-    {"hasAnimContainer", &O::hasAnimContainer},
-    {"animFrameCount", &O::animFrameCount},
-    {"lastFrameTick", &O::lastFrameTick},
-    {"animContainer", &O::animContainer},
-    {"animTimer", &O::animTimer},
-    {"animAutoPlay", &O::animAutoPlay},
-    {"posX", &O::posX},
-    {"posY", &O::posY},
-    {"worldFTileCollision", &O::worldFTileCollision},
-    {"width", &O::width},
-    {"height", &O::height},
-    {"centerX", &O::centerX},
-    {"centerY", &O::centerY},
-    {"worldFTileRotate", &O::worldFTileRotate},
-    {"worldFTileFollow", &O::worldFTileFollow},
-    {"worldFTileRandomFollow", &O::worldFTileRandomFollow},
-    {"followTarget", &O::followTarget},
-    {"worldFTileTransparency", &O::worldFTileTransparency},
-    {"baseTransparency", &O::baseTransparency},
-    {"homeX", &O::homeX},
-    {"homeY", &O::homeY},
-    {"worldFTileGoBack", &O::worldFTileGoBack},
-    {"worldFTileTouchMove", &O::worldFTileTouchMove},
-    {"worldFTileTouchTransparency", &O::worldFTileTouchTransparency},
-    {"worldFTilePlayerID", &O::worldFTilePlayerID},
-    {"worldFTileExpansionValueH", &O::worldFTileExpansionValueH},
-    {"worldFTileExpansionValueV", &O::worldFTileExpansionValueV},
-    {"worldFTileIsGUI", &O::worldFTileIsGUI},
-    {"worldFStretch", &O::worldFStretch},
-    {"rotationAngle", &O::rotationAngle},
-    {"worldFTileMove", &O::worldFTileMove},
-    {"worldFTileVELO", &O::worldFTileVELO},
-    {"worldFTileFadeOutStep", &O::worldFTileFadeOutStep},
-    {"speedY", &O::speedY},
-    {"speedX", &O::speedX},
-    {"worldFTilePlayerMOVE", &O::worldFTilePlayerMOVE},
-    {"worldFTileIsActive", &O::worldFTileIsActive},
-    {"removed", &O::removed},
-    {"worldFTileFollowObject", &O::worldFTileFollowObject},
-    {"worldFTileMoveH", &O::worldFTileMoveH},
-    {"worldFTileMoveV", &O::worldFTileMoveV},
-    {"worldFTileUseMoveLogic", &O::worldFTileUseMoveLogic},
-    {"worldFTileUseKeyboard", &O::worldFTileUseKeyboard},
-    {"worldFTileUseJoyStick", &O::worldFTileUseJoyStick},
-    {"worldFTileIsHWMousePointer", &O::worldFTileIsHWMousePointer},
-    {"worldFTileIsEMUMousePointer", &O::worldFTileIsEMUMousePointer},
-    {"worldFTileTouchRotate", &O::worldFTileTouchRotate},
-    {"layer", &O::layer},
-    {"worldFTileWeight", &O::worldFTileWeight},
-    {"worldFTileTransport", &O::worldFTileTransport},
-    {"worldFTileFadeOut", &O::worldFTileFadeOut},
-    {"worldFTileFadeIn", &O::worldFTileFadeIn},
-    {"worldFTileFadeInStep", &O::worldFTileFadeInStep},
-    {"worldFTileFlire", &O::worldFTileFlire},
-    {"worldFTileIDString", &O::worldFTileIDString},
-    {"displayWidth", &O::displayWidth},
-    {"displayHeight", &O::displayHeight},
-    {"hp", &O::hp},
-    {"hpMax", &O::hpMax},
-    {"worldFTileShowHP", &O::worldFTileShowHP},
-    {"useWeapon", &O::useWeapon},
-    {"postEFFECT", &O::postEFFECT},
-    {"worldFTileRandomActivateWeapon", &O::worldFTileRandomActivateWeapon},
-    {"canMoveH", &O::canMoveH},
-    {"canMoveV", &O::canMoveV},
-    {"worldFTileRandomMove", &O::worldFTileRandomMove},
-    {"worldFTileLifeTime", &O::worldFTileLifeTime},
-    {"worldFTileTimerMS", &O::worldFTileTimerMS},
-    {"lifetimeStart", &O::lifetimeStart},
-    {"lifetimeActive", &O::lifetimeActive},
-    {"worldFTileHideOnStart", &O::worldFTileHideOnStart},
-    {"carriedTotal", &O::carriedTotal},
-    {"framesResident", &O::framesResident},
-    {"linkedObject", &O::linkedObject},
-    {"worldFTileIsMirror", &O::worldFTileIsMirror},
-    {"worldFTileMirrorAt", &O::worldFTileMirrorAt},
-    {"soundLoaded", &O::soundLoaded},
-    {"worldFTileSoundPlayOnAction", &O::worldFTileSoundPlayOnAction},
-    {"worldFTileSoundFile", &O::worldFTileSoundFile},
-    {"objectSound", &O::objectSound},
-    {"worldFTileSoundDuration", &O::worldFTileSoundDuration},
-    {"soundStartTick", &O::soundStartTick},
-    {"worldFTileSoundVolume", &O::worldFTileSoundVolume},
-    {"onScreen", &O::onScreen},
-    {"worldFTileSoundType", &O::worldFTileSoundType},
-    {"fireState", &O::fireState},
-    {"soundPlaying", &O::soundPlaying},
-    {"worldFTileRandomSound", &O::worldFTileRandomSound},
-    {"worldFTileKillOutOfScreen", &O::worldFTileKillOutOfScreen},
-    {"worldFTileWeaponPower", &O::worldFTileWeaponPower},
-    {"worldFTileAILevel", &O::worldFTileAILevel},
-    {"movesBothWays", &O::movesBothWays},
-    {"noStream", &O::noStream},
-    {"area", &O::area},
-    {"lastSeenTick", &O::lastSeenTick},
-    {"worldFTileIsWeapon", &O::worldFTileIsWeapon},
-    {"shotsFired", &O::shotsFired},
-    {"worldFTileMaxWeaponUseage", &O::worldFTileMaxWeaponUseage},
-    {"hasVelocity", &O::hasVelocity},
-    {"worldFTileinGameLiveTime", &O::worldFTileinGameLiveTime},
-    {"worldFTileinGameLiveTimeCounter", &O::worldFTileinGameLiveTimeCounter},
-    {"liveTimeAccumulator", &O::liveTimeAccumulator},
+#define FIELD(type, name, start) {#name, &O::name},
+#define DNA(name) {#name, &O::name},
+#include "engine/world_object_fields.h"
 });
+
+// Each TileDna field takes exactly one place in the dump: a DNA row missing from
+// world_object_fields.h, or one given twice, stops the build.
+constexpr auto kDnaFieldNames = std::to_array<std::string_view>({
+#define KEY(type, name, ...) #name,
+#define COMPANION(type, name) #name,
+#include "engine/tile_dna_fields.h"
+});
+
+constexpr bool eachDnaFieldDumpedOnce() {
+    for (const std::string_view name : kDnaFieldNames) {
+        const auto count = std::count_if(kFields.begin(), kFields.end(),
+                                         [&](const WorldObjectField& f) { return f.name == name; });
+        if (count != 1) return false;
+    }
+    return true;
+}
+static_assert(eachDnaFieldDumpedOnce(), "every TileDna field has one DNA row in the dump list");
+
+// A field declared in TileDna or WorldObject beside its list would have no key or dump row.
+static_assert(engine::hasFieldCount<TileDna, kDnaFieldNames.size()>,
+              "declare the fields of TileDna in tile_dna_fields.h");
+
+constexpr std::size_t kOwnFields = 0
+#define FIELD(...) +1
+#define DNA(name)
+#include "engine/world_object_fields.h"
+    ;
+// The TileDna base counts as one.
+static_assert(engine::hasFieldCount<WorldObject, 1 + kOwnFields>,
+              "declare the fields of WorldObject in world_object_fields.h");
 
 }  // namespace
 

@@ -51,64 +51,12 @@ inline constexpr std::int8_t kObjectGone = -1;
 inline constexpr std::int8_t kStreamedIn = 8;
 inline constexpr std::int8_t kStreamedOut = 7;
 
+// The record's own fields are the FIELD rows of world_object_fields.h, which also places
+// them and the DNA fields in the state dump; add fields there, never here.
 struct WorldObject : TileDna {
-    std::string picturePath;  // graphics directory + tile name + picture extension
-    std::string tileName;     // the tile's name as placed in the map
-    float savePointX = 0.0f;  // position saved by touching a "SAVESTART"; -1 = none
-    float savePointY = 0.0f;
-    std::uint32_t sprite3D = 0;  // 3D sprite of the still picture (zoomed, turned, drawn)
-    std::string dnaName;         // base name of the DNA descriptor applied
-    std::int8_t hasSprite = 0;   // 1 when sprite and sprite3D exist
-    std::uint32_t sprite = 0;    // the still picture
-    std::uint32_t shadowSprite = 0;
-    std::uint32_t shadowSprite3D = 0;
-    std::int8_t hasShadow = 0;
-    std::int8_t streamState = 0;  // kStreamedIn after a stream-in, kStreamedOut after unload
-    float pictureWidth = 0.0f;    // size of the still picture
-    float pictureHeight = 0.0f;
-    float zoomX = 0.0f;  // animated objects: width / pictureWidth at load
-    float zoomY = 0.0f;
-    // Size fitted at load, then the largest size met by the direction frame steps; restored
-    // by the expansion step and at the end of the life time.
-    float maxWidth = 0.0f;
-    float maxHeight = 0.0f;
-    std::int8_t visibleThisFrame = 0;  // entered the draw list in this frame (mirrors)
-    std::int32_t animDirection = 0;    // set shown: kDirectionUp .. kDirectionDefault
-    std::int8_t hasAnimContainer = 0;  // drawn from frames of the container animContainer
-    std::int32_t animFrameCount = 0;   // frame slots the loader tries per direction
-    std::int32_t lastFrameTick = 0;    // time of the last frame step
-    float posX = 0.0f;                 // top-left corner on screen, the live position
-    float posY = 0.0f;
-    float width = 0.0f;  // current size
-    float height = 0.0f;
-    float centerX = 0.0f;  // posX + width / 2, refreshed every frame
-    float centerY = 0.0f;
-    std::int32_t followTarget = 0;  // index of the object being followed
-    float homeX = 0.0f;             // home position, the target of going back
-    float homeY = 0.0f;
-    float rotationAngle = 0.0f;  // current angle of the corner transform, radians
-    std::int8_t removed = 0;     // used up by an action; the level state save skips it
-    std::int32_t layer = 0;      // draw layer from the map record
-    float displayWidth = 0.0f;   // size fitted at load; restored when spawned
-    float displayHeight = 0.0f;
-    std::int8_t canMoveH = 0;        // 1/0 factor on horizontal movement (collision blocks)
-    std::int8_t canMoveV = 0;        // 1/0 factor on vertical movement
-    std::int32_t lifetimeStart = 0;  // time mark of the life-time countdown
-    std::int32_t carriedTotal = 0;   // player: hpMax total of everything its side destroyed
-    std::int8_t framesResident = 0;  // animation frames are in memory
-    std::int32_t linkedObject = 0;   // object that spawned or fired this one; 0 after it dies
-    std::int8_t soundLoaded = 0;     // objectSound is usable
-    std::uint32_t objectSound = 0;   // the object's sound
-    std::int32_t soundStartTick = 0;
-    std::int8_t onScreen = 0;   // lies in the visible rectangle in this frame
-    std::int8_t fireState = 0;  // button state of a player object
-    std::int8_t soundPlaying = 0;
-    std::int8_t movesBothWays = 0;         // worldFTileMoveH and worldFTileMoveV both not 0
-    std::int32_t area = 0;                 // width x height rounded: stream-out delay in ms
-    std::int32_t lastSeenTick = 0;         // load time, then the last frame on screen
-    std::int32_t shotsFired = 0;           // shots since the last fuel deduction
-    std::int8_t hasVelocity = 0;           // worldFTileVELO is not 0
-    std::int32_t liveTimeAccumulator = 0;  // sum of the live-time counter steps
+#define FIELD(type, name, start) type name = start;
+#define DNA(name)
+#include "engine/world_object_fields.h"
 };
 
 // The five direction sets of an animated object. They live beside the record in
@@ -167,9 +115,9 @@ AnimationSet* animationSetFor(std::int32_t i, std::int32_t directionCode);
 
 // ---- Named fields -------------------------------------------------------------------------
 
-// Every single-valued field by its name, in the order the record is described (the DNA
-// fields at their places among the others). The state dump and the tests walk it; the
-// direction sets follow as kAnimationDirections.
+// Every single-valued field by its name, in the order of world_object_fields.h (the DNA
+// fields at their places among the others), built from that list. The state dump and the tests walk
+// it; the direction sets follow as kAnimationDirections.
 using WorldObjectField = engine::NamedField<WorldObject>;
 extern const std::span<const WorldObjectField> kWorldObjectFields;
 

@@ -11,75 +11,14 @@ using V = DnaValue;
 using E = DnaEffect;
 using D = TileDna;
 
-// Key, how its value line is read, the field it is stored in, and its load-time effect.
-constexpr std::array<DnaKeyRule<TileDna>, kGameDnaKeyCount> kGameDnaKeys = {{
-    {"worldFTileIsActive", V::Integer, &D::worldFTileIsActive},
-    {"worldFTileTransparency", V::Integer, &D::worldFTileTransparency, E::BaseTransparencyCopy},
-    {"worldFTileRotate", V::Float, &D::worldFTileRotate},
-    {"postEFFECT", V::Text, &D::postEFFECT},
-    {"worldFTileNoScroll", V::Integer, &D::worldFTileNoScroll},
-    {"worldFTileCollision", V::Integer, &D::worldFTileCollision},
-    {"worldFTileTouchTransparency", V::Integer, &D::worldFTileTouchTransparency},
-    {"worldFTileTouchMove", V::Integer, &D::worldFTileTouchMove},
-    {"worldFTileGoBack", V::Integer, &D::worldFTileGoBack},
-    {"worldFTileRandomFollow", V::Integer, &D::worldFTileRandomFollow},
-    {"worldFTileTouchRotate", V::Float, &D::worldFTileTouchRotate},
-    {"worldFTileLifeTime", V::Integer, &D::worldFTileLifeTime, E::LifetimeSwitch},
-    {"worldFTileTimerMS", V::Integer, &D::worldFTileTimerMS},
-    {"worldFTileFadeIn", V::Float, &D::worldFTileFadeIn},
-    {"worldFTileFadeOut", V::Float, &D::worldFTileFadeOut},
-    {"worldFTileIsMirror", V::Integer, &D::worldFTileIsMirror},
-    {"worldFTileFadeOutStep", V::Float, &D::worldFTileFadeOutStep},
-    {"worldFTileWeaponPower", V::Integer, &D::worldFTileWeaponPower},
-    {"worldFTileAILevel", V::Integer, &D::worldFTileAILevel},
-    {"noStream", V::Integer, &D::noStream},
-    {"worldFTileMirrorAt", V::Text, &D::worldFTileMirrorAt},
-    {"worldFTileFlire", V::Integer, &D::worldFTileFlire},
-    {"worldFTileRandomMove", V::Integer, &D::worldFTileRandomMove},
-    {"worldFTileFadeInStep", V::Float, &D::worldFTileFadeInStep},
-    {"worldFTileIsGUI", V::Integer, &D::worldFTileIsGUI},
-    {"worldFTileRandomActivateWeapon", V::Integer, &D::worldFTileRandomActivateWeapon},
-    {"hp", V::Integer, &D::hp, E::HpMaxCopy},
-    {"worldFTileShowHP", V::Integer, &D::worldFTileShowHP},
-    {"worldFStretch", V::Integer, &D::worldFStretch},
-    {"worldFTileKillOutOfScreen", V::Integer, &D::worldFTileKillOutOfScreen},
-    {"worldFTileHideOnStart", V::Integer, &D::worldFTileHideOnStart, E::HideOnStart},
-    {"worldFTilePlayerID", V::Integer, &D::worldFTilePlayerID, E::PlayerLife},
-    {"worldFTileUseKeyboard", V::Integer, &D::worldFTileUseKeyboard},
-    {"worldFTileUseJoyStick", V::Integer, &D::worldFTileUseJoyStick},
-    {"worldFTileMoveH", V::Float, &D::worldFTileMoveH},
-    {"worldFTileMoveV", V::Float, &D::worldFTileMoveV},
-    {"worldFTilePlayerMOVE", V::Integer, &D::worldFTilePlayerMOVE},
-    {"worldFTileMove", V::Integer, &D::worldFTileMove},
-    {"worldFTileExpansionValueH", V::Float, &D::worldFTileExpansionValueH},
-    {"worldFTileExpansionValueV", V::Float, &D::worldFTileExpansionValueV},
-    {"worldFTileVELO", V::Float, &D::worldFTileVELO, E::SpeedCopies},
-    {"worldFTileTransport", V::Integer, &D::worldFTileTransport},
-    {"worldFTileFollow", V::Text, &D::worldFTileFollow},
-    {"worldFTileFollowObject", V::Integer, &D::worldFTileFollowObject},
-    {"worldFTileIDString", V::Text, &D::worldFTileIDString},
-    {"useWeapon", V::Text, &D::useWeapon},
-    {"worldFTileRandomRotate", V::Integer, &D::worldFTileRandomRotate, E::RotatingSwitch},
-    {"worldFTileSoundFile", V::Text, &D::worldFTileSoundFile},
-    {"worldFTileSoundPlayOnAction", V::Integer, &D::worldFTileSoundPlayOnAction},
-    {"worldFTileSoundDuration", V::Integer, &D::worldFTileSoundDuration},
-    {"worldFTileSoundVolume", V::Integer, &D::worldFTileSoundVolume},
-    {"worldFTileSoundType", V::Text, &D::worldFTileSoundType},
-    {"worldFTileRandomSound", V::Integer, &D::worldFTileRandomSound},
-    {"worldFTileWeight", V::Float, &D::worldFTileWeight},
-    {"worldFTile_EFFECT_GFX", V::Text, &D::worldFTile_EFFECT_GFX},
-    {"worldFTileUseShadow", V::Text, &D::worldFTileUseShadow, E::ShadowPicture},
-    {"worldFTileMaxWeaponUseage", V::Integer, &D::worldFTileMaxWeaponUseage},
-    {"animContainer", V::Text, &D::animContainer, E::AnimationContainer},
-    {"animTimer", V::Integer, &D::animTimer},
-    {"animAutoPlay", V::Integer, &D::animAutoPlay},
-    {"worldFTileUseMoveLogic", V::Integer, &D::worldFTileUseMoveLogic},
-    {"worldFTileIsEMUMousePointer", V::Integer, &D::worldFTileIsEMUMousePointer},
-    {"worldFTileIsHWMousePointer", V::Integer, &D::worldFTileIsHWMousePointer},
-    {"worldFTileIsWeapon", V::Integer, &D::worldFTileIsWeapon},
-    {"worldFTileinGameLiveTime", V::Integer, &D::worldFTileinGameLiveTime},
-    {"worldFTileinGameLiveTimeCounter", V::Integer, &D::worldFTileinGameLiveTimeCounter},
-}};
+// Key, how its value line is read, the field it is stored in, and its load-time effect: one
+// row per KEY row of the record's field list, in record order.
+constexpr auto kGameDnaKeys = std::to_array<DnaKeyRule<TileDna>>({
+#define KEY(type, name, read, effect) {#name, V::read, &D::name, E::effect},
+#define COMPANION(type, name)
+#include "engine/tile_dna_fields.h"
+});
+static_assert(kGameDnaKeys.size() == kGameDnaKeyCount);
 
 constexpr DnaKeyIndex<TileDna, kGameDnaKeyCount> kGameDnaIndex(kGameDnaKeys);
 static_assert(kGameDnaIndex.keysUnique(), "every game DNA key has one row");

@@ -32,7 +32,12 @@ struct DnaApplyEffects {
 };
 
 inline constexpr std::string_view kNoAnimationContainer = "NOPE";
-inline constexpr std::size_t kGameDnaKeyCount = 66;
+// One per KEY row of the record's field list.
+inline constexpr std::size_t kGameDnaKeyCount = 0
+#define KEY(...) +1
+#define COMPANION(...)
+#include "engine/tile_dna_fields.h"
+    ;
 
 // The game's keys, one row each.
 std::span<const DnaKeyRule<TileDna>> gameDnaKeys();

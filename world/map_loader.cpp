@@ -129,32 +129,18 @@ void resetRecord(std::int32_t i) {
     applyMasterEffects(i, master.outcome);
 }
 
-// Object i takes the prototype of its tile. The record it replaces is a reset one (the
-// master record, or zero-filled if never used): those differ from the prototype only in the
-// DNA fields and the fields the DNA application and the creation steps set, so only those
-// are copied. Copying the whole record would also write its five direction sets (2.5 KB,
-// nearly all of the record), which are zero on both sides; for a large level that memory
-// traffic costs more than everything else the loader does per object. The shadow stays:
-// it is the reset's (a master shadow) until the tile's own effects replace it.
-void takePrototype(WorldObject& object, const WorldObject& prototype) {
-    static_cast<TileDna&>(object) = static_cast<const TileDna&>(prototype);
-    object.picturePath = prototype.picturePath;
-    object.tileName = prototype.tileName;
-    object.dnaName = prototype.dnaName;
-    object.savePointX = prototype.savePointX;
-    object.savePointY = prototype.savePointY;
-    object.removed = prototype.removed;
-    object.streamState = prototype.streamState;
-    object.hasSprite = prototype.hasSprite;
-    object.soundLoaded = prototype.soundLoaded;
-    object.soundPlaying = prototype.soundPlaying;
-    object.framesResident = prototype.framesResident;
-    object.visibleThisFrame = prototype.visibleThisFrame;
-    object.hasAnimContainer = prototype.hasAnimContainer;
-    object.canMoveH = prototype.canMoveH;
-    object.canMoveV = prototype.canMoveV;
-    object.animFrameCount = prototype.animFrameCount;
-    object.animDirection = prototype.animDirection;
+// The record takes the prototype of its tile whole. The record it replaces is a reset one
+// (the master record, or zero-filled if never used); the only media such a record holds is
+// the master shadow the reset loaded, which the prototype (holding no media) must not
+// overwrite: it stays until the tile's own effects replace it.
+void copyPrototypeKeepingShadow(WorldObject& object, const WorldObject& prototype) {
+    const std::uint32_t shadowSprite = object.shadowSprite;
+    const std::uint32_t shadowSprite3D = object.shadowSprite3D;
+    const std::int8_t hasShadow = object.hasShadow;
+    object = prototype;
+    object.shadowSprite = shadowSprite;
+    object.shadowSprite3D = shadowSprite3D;
+    object.hasShadow = hasShadow;
 }
 
 // The layer files of the map directory, read before any object is made so that the object
@@ -243,7 +229,7 @@ void createObject(const formats::TileRecord& record, std::int32_t fitMode) {
     if (resetHere) releaseObjectHandles(CHECKED_AT(worldObjects, i));
     {
         WorldObject& object = CHECKED_AT(worldObjects, i);
-        takePrototype(object, prototype.record);
+        copyPrototypeKeepingShadow(object, prototype.record);
         object.posX = record.x;
         object.homeX = record.x;
         object.posY = record.y;

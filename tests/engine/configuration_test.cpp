@@ -3,9 +3,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <set>
+#include <sstream>
 #include <string>
+#include <type_traits>
+#include <variant>
+#include <vector>
 
+#include "engine/config_keys.h"
 #include "engine/core_error.h"
 #include "engine_fixture.h"
 
@@ -177,17 +181,113 @@ TEST_F(ConfigurationTest, MissingMainFileEndsTheProcessWithStatusSix) {
                 "RERIZUVA ENGINE CORE ERROR:");
 }
 
-TEST(ConfigKeys, OneRowPerKeyFoundOnlyInItsFiles) {
-    std::set<std::string_view> names;
-    for (const engine::ConfigKey& key : engine::configKeys()) {
-        EXPECT_TRUE(names.insert(key.name).second) << key.name;
-    }
+// A field's value as text: numbers in the shortest form, texts as they are.
+std::string valueText(const EngineSettings& s, const engine::FieldPointer<EngineSettings>& m) {
+    return std::visit(
+        [&](auto pointer) {
+            const auto& value = s.*pointer;
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
+                return value;
+            } else {
+                std::ostringstream text;
+                text << +value;
+                return text.str();
+            }
+        },
+        m);
+}
+
+// Every key in file order: the files that accept it, how it is read, its field, the field's
+// start value and whether a side rule follows.
+TEST(ConfigKeys, EveryKeyWithItsFilesTypeFieldAndStartValue) {
+    using S = EngineSettings;
+    using enum engine::FileColumn;
+    using enum engine::ValueType;
     using engine::ConfigFile;
-    EXPECT_NE(engine::findConfigKey("FUEL", ConfigFile::Main), nullptr);
-    EXPECT_EQ(engine::findConfigKey("FUEL", ConfigFile::User), nullptr);
-    EXPECT_EQ(engine::findConfigKey("USEWINDOWHD", ConfigFile::Main), nullptr);
-    EXPECT_NE(engine::findConfigKey("USEWINDOWHD", ConfigFile::User), nullptr);
+    struct Row {
+        std::string_view key;
+        engine::FileColumn file;
+        engine::ValueType type;
+        engine::FieldPointer<S> member;
+        std::string_view start;
+        bool rule;
+    };
+    const std::vector<Row> rows = {
+        {"SYSTEMTEXT", B, Text, &S::systemTextPath, "", false},
+        {"ATOMSYSTEM", B, Text, &S::atomSystem, "", false},
+        {"GRIDSIZE", B, IntegerAsFloat, &S::areaHeight, "0", true},
+        {"MATRIXSIZE", B, Integer, &S::matrixSize, "0", true},
+        {"MATRIX_OFFSET_X", B, IntegerAsFloat, &S::viewOffsetX, "0", false},
+        {"MATRIX_OFFSET_Y", B, IntegerAsFloat, &S::viewOffsetY, "0", false},
+        {"USEDEBUGLOG", B, Byte, &S::useDebugLog, "0", false},
+        {"SCRSWITCHMS", B, Integer, &S::screenSwitchMs, "0", false},
+        {"BLOOM", B, Byte, &S::bloom, "0", false},
+        {"FRAMECOLLISION", B, Byte, &S::frameCollision, "0", false},
+        {"CODECS", B, Text, &S::codecsPath, "", false},
+        {"GFX", B, Text, &S::gfxPath, "", true},
+        {"EFFECT_GFX", B, Text, &S::effectGfxPath, "", false},
+        {"AREACOLLISION", B, Byte, &S::areaCollision, "0", false},
+        {"MAXOBJECTS", B, Integer, &S::maxObjects, "0", false},
+        {"COREBRAIN", B, Text, &S::coreBrain, "", false},
+        {"DEBUGLOG", B, Text, &S::debugLog, "", false},
+        {"SIMCORE", B, Text, &S::simCorePath, "", false},
+        {"GLOBAL_GFX_FX", B, Byte, &S::globalGfxFx, "0", false},
+        {"FONTFUNDAMENT", B, Text, &S::fontFundamentPath, "", false},
+        {"FONT", B, Text, &S::fontPath, "", false},
+        {"SOURCEWIDTH", B, Float, &S::SRC_SCRW, "1", false},
+        {"ANIMSYSTEM", B, Text, &S::animSystemPath, "", false},
+        {"MAXANIMFRAMES", B, Integer, &S::maxAnimFrames, "1", false},
+        {"SOURCEHEIGHT", B, Float, &S::SRC_SCRH, "1", false},
+        {"SOUNDPATH", B, Text, &S::soundPath, "", false},
+        {"FILELOADMUSIC", B, Text, &S::fileLoadMusic, "", false},
+        {"LOADPIC", B, Byte, &S::loadPic, "0", false},
+        {"GUI", B, Text, &S::gui, "", false},
+        {"IOPREFETCH", B, Byte, &S::ioPrefetch, "0", false},
+        {"ERRORPATH", B, Text, &S::errorReportPath, "BASE\\", false},
+        {"WARNINGS", B, Text, &S::warningReportPath, "BASE\\", false},
+        {"USRSCROLL", B, Byte, &S::userScroll, "0", false},
+        {"VERSION", B, Text, &S::version, "VERSION INFO MISSING", false},
+        {"DYNAMICSCROLL", B, Byte, &S::dynamicScroll, "0", false},
+        {"PIP", B, Byte, &S::pip, "0", false},
+        {"APPENTRY", B, Integer, &S::appEntry, "0", true},
+        {"APPMODE", B, Text, &S::appMode, "REGION", false},
+        {"APPSMOOTH", B, Byte, &S::appSmooth, "0", false},
+        {"MULTITASK", B, Byte, &S::multitaskCopy, "0", true},
+        {"PATH", B, Text, &S::settingsLogPath, "", false},
+        {"VSYNC", B, Integer, &S::vsync, "1", false},
+        {"MAXPLAYERS", B, Integer, &S::maxPlayers, "0", false},
+        {"FULLSCREEN", B, Float, &S::fullscreen, "0", false},
+        {"WINDOWW", U, Integer, &S::windowW, "0", false},
+        {"WINDOWH", U, Integer, &S::windowH, "0", false},
+        {"USEWINDOWHD", U, Byte, &S::useWindowHd, "0", false},
+        {"TEXTSMOOTH", B, Byte, &S::textSmooth, "0", false},
+        {"CLEARSCREEN", U, Byte, &S::clearScreen, "1", true},
+        {"FUEL", I, Integer, &S::fuelStart, "0", true},
+        {"MAXFUEL", I, Byte, &S::maxFuel, "0", false},
+        {"CACHE", I, Text, &S::cachePath, "", false},
+        {"USECACHE", I, Byte, &S::useCache, "0", false},
+        {"USELOADSCREEN", I, Text, &S::useLoadScreen, "", false},
+        {"TIMERBASE", I, Integer, &S::timerBase, "50", false},
+    };
+    engine::resetEngineState("BASE\\");
+    const auto keys = engine::configKeys();
+    ASSERT_EQ(keys.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const Row& row = rows[i];
+        const engine::ConfigKey& key = keys[i];
+        EXPECT_EQ(key.name, row.key);
+        EXPECT_EQ(key.file, row.file) << row.key;
+        EXPECT_EQ(key.type, row.type) << row.key;
+        EXPECT_TRUE(key.member == row.member) << row.key;
+        EXPECT_EQ(key.sideRule != nullptr, row.rule) << row.key;
+        EXPECT_EQ(valueText(engineSettings, row.member), row.start) << row.key;
+        EXPECT_EQ(engine::findConfigKey(row.key, ConfigFile::Main) == &key, row.file != U)
+            << row.key;
+        EXPECT_EQ(engine::findConfigKey(row.key, ConfigFile::User) == &key, row.file != I)
+            << row.key;
+    }
     EXPECT_EQ(engine::findConfigKey("", ConfigFile::Main), nullptr);
+    EXPECT_EQ(engine::findConfigKey("fuel", ConfigFile::Main), nullptr);
 }
 
 }  // namespace

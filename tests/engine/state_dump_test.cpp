@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "engine/config_keys.h"
 #include "engine/world_object.h"
@@ -78,11 +79,71 @@ TEST_F(StateDumpTest, ListsAndObjectsFollowTheirLastIndexes) {
     EXPECT_EQ(member(life, "value").number, 25.0);
 }
 
-TEST(StateDumpFields, NamesAreUnique) {
-    std::set<std::string_view> names;
-    for (const auto& field : engine::engineStateFields()) {
-        EXPECT_TRUE(names.insert(field.name).second) << field.name;
+// A row of a record's field list: its name, its key (settings) and where the dump puts it.
+enum class Place { Engine, Settings, Table, Nowhere, Object };
+struct Listed {
+    std::string_view name;
+    std::string_view key;
+    Place place;
+};
+
+constexpr Listed kSettingsList[] = {
+#define FIELD(type, name, ...) {#name, "", Place::Engine},
+#define KEYED(type, name, start, key, ...) {#name, key, Place::Settings},
+#define CODEC(type, name, start, key) {#name, key, Place::Settings},
+#define TABLE(type, name, ...) {#name, "", Place::Table},
+#define UNDUMPED(type, name, ...) {#name, "", Place::Nowhere},
+#include "engine/engine_settings_fields.h"
+};
+
+constexpr Listed kObjectList[] = {
+#define FIELD(type, name, ...) {#name, "", Place::Object},
+#define DNA(name) {#name, "", Place::Object},
+#include "engine/world_object_fields.h"
+};
+
+constexpr std::string_view kDnaList[] = {
+#define KEY(type, name, ...) #name,
+#define COMPANION(type, name) #name,
+#include "engine/tile_dna_fields.h"
+};
+
+std::vector<std::string> memberNames(const json::Value& object) {
+    std::vector<std::string> names;
+    for (const auto& [name, value] : object.members)
+        names.push_back(name);
+    return names;
+}
+
+// Every row of the engine settings list and of the world object list appears in the dump
+// once, in list order, in the place its row kind gives it; every TileDna field has its one
+// place among the object's fields.
+TEST_F(StateDumpTest, EveryListedFieldAppearsOnceInItsPlace) {
+    const auto dump = json::parse(engine::dumpEngineState(0));
+    ASSERT_TRUE(dump.has_value());
+    const std::vector<std::string> topNames = memberNames(*dump);
+    std::vector<std::string> engineNames;
+    std::vector<std::string> settingsKeys;
+    for (const Listed& row : kSettingsList) {
+        if (row.place == Place::Engine || row.place == Place::Settings)
+            engineNames.emplace_back(row.name);
+        if (row.place == Place::Settings) settingsKeys.emplace_back(row.key);
+        const bool topLevel = row.place == Place::Table;
+        EXPECT_EQ(std::count(topNames.begin(), topNames.end(), row.name), topLevel ? 1 : 0)
+            << row.name;
     }
+    EXPECT_EQ(memberNames(member(*dump, "engine")), engineNames);
+    EXPECT_EQ(memberNames(member(*dump, "settings")), settingsKeys);
+
+    std::vector<std::string> objectNames = {"index"};
+    for (const Listed& row : kObjectList)
+        objectNames.emplace_back(row.name);
+    objectNames.emplace_back("animationSets");
+    const json::Value& objects = member(*dump, "objects");
+    ASSERT_EQ(objects.items.size(), 1u);
+    EXPECT_EQ(memberNames(objects.items[0]), objectNames);
+    for (const std::string_view name : kDnaList)
+        EXPECT_EQ(std::count(objectNames.begin(), objectNames.end(), name), 1) << name;
 }
 
 }  // namespace

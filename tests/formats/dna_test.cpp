@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <set>
+#include <sstream>
 #include <string>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 #include "formats/builder_dna.h"
@@ -44,14 +46,209 @@ BuilderDna applyBuilder(std::string_view text) {
     return dna;
 }
 
-TEST(DnaTables, HoldEveryKeyOnceWithTheRightCounts) {
-    EXPECT_EQ(formats::gameDnaKeys().size(), 66u);
-    EXPECT_EQ(formats::builderDnaKeys().size(), 55u);
-    for (const auto& rule : formats::gameDnaKeys()) {
-        EXPECT_EQ(formats::findGameDnaKey(rule.key), &rule) << rule.key;
+// The value each stored type keeps of the line "300.7" read as Integer (300) or as Float
+// (300.7, rounded 301): the low byte, the number, the float, the text.
+template <class Record>
+std::string storedText(const Record& record, const formats::DnaField<Record>& field) {
+    return std::visit(
+        [&](auto pointer) {
+            const auto& value = record.*pointer;
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
+                return value;
+            } else {
+                std::ostringstream text;
+                text << +value;
+                return text.str();
+            }
+        },
+        field);
+}
+
+template <class Record>
+std::string expectedText(formats::DnaValue read, const formats::DnaField<Record>& field) {
+    const bool isFloat = read == formats::DnaValue::Float;
+    switch (field.index()) {
+        case 0:
+            return isFloat ? "45" : "44";  // 8-bit
+        case 1:
+            return isFloat ? "301" : "300";  // 32-bit
+        case 2:
+            return isFloat ? "300.7" : "300";  // float
+        default:
+            return "300.7";  // text
     }
-    for (const auto& rule : formats::builderDnaKeys()) {
-        EXPECT_EQ(formats::findBuilderDnaKey(rule.key), &rule) << rule.key;
+}
+
+// Every key of both tables in table order: how its line is read, the field it is stored in
+// (whose type says how), and for the game its effect. Each row is also applied to a fresh
+// record and its field must keep what its stored type keeps.
+TEST(DnaTables, EveryKeyReadsAndStoresByItsRow) {
+    using enum formats::DnaValue;
+    using E = formats::DnaEffect;
+    struct GameRow {
+        std::string_view key;
+        formats::DnaValue read;
+        formats::DnaField<TileDna> field;
+        formats::DnaEffect effect;
+    };
+    const std::vector<GameRow> game = {
+        {"worldFTileIsActive", Integer, &TileDna::worldFTileIsActive, E::None},
+        {"worldFTileTransparency", Integer, &TileDna::worldFTileTransparency,
+         E::BaseTransparencyCopy},
+        {"worldFTileRotate", Float, &TileDna::worldFTileRotate, E::None},
+        {"postEFFECT", Text, &TileDna::postEFFECT, E::None},
+        {"worldFTileNoScroll", Integer, &TileDna::worldFTileNoScroll, E::None},
+        {"worldFTileCollision", Integer, &TileDna::worldFTileCollision, E::None},
+        {"worldFTileTouchTransparency", Integer, &TileDna::worldFTileTouchTransparency, E::None},
+        {"worldFTileTouchMove", Integer, &TileDna::worldFTileTouchMove, E::None},
+        {"worldFTileGoBack", Integer, &TileDna::worldFTileGoBack, E::None},
+        {"worldFTileRandomFollow", Integer, &TileDna::worldFTileRandomFollow, E::None},
+        {"worldFTileTouchRotate", Float, &TileDna::worldFTileTouchRotate, E::None},
+        {"worldFTileLifeTime", Integer, &TileDna::worldFTileLifeTime, E::LifetimeSwitch},
+        {"worldFTileTimerMS", Integer, &TileDna::worldFTileTimerMS, E::None},
+        {"worldFTileFadeIn", Float, &TileDna::worldFTileFadeIn, E::None},
+        {"worldFTileFadeOut", Float, &TileDna::worldFTileFadeOut, E::None},
+        {"worldFTileIsMirror", Integer, &TileDna::worldFTileIsMirror, E::None},
+        {"worldFTileFadeOutStep", Float, &TileDna::worldFTileFadeOutStep, E::None},
+        {"worldFTileWeaponPower", Integer, &TileDna::worldFTileWeaponPower, E::None},
+        {"worldFTileAILevel", Integer, &TileDna::worldFTileAILevel, E::None},
+        {"noStream", Integer, &TileDna::noStream, E::None},
+        {"worldFTileMirrorAt", Text, &TileDna::worldFTileMirrorAt, E::None},
+        {"worldFTileFlire", Integer, &TileDna::worldFTileFlire, E::None},
+        {"worldFTileRandomMove", Integer, &TileDna::worldFTileRandomMove, E::None},
+        {"worldFTileFadeInStep", Float, &TileDna::worldFTileFadeInStep, E::None},
+        {"worldFTileIsGUI", Integer, &TileDna::worldFTileIsGUI, E::None},
+        {"worldFTileRandomActivateWeapon", Integer, &TileDna::worldFTileRandomActivateWeapon,
+         E::None},
+        {"hp", Integer, &TileDna::hp, E::HpMaxCopy},
+        {"worldFTileShowHP", Integer, &TileDna::worldFTileShowHP, E::None},
+        {"worldFStretch", Integer, &TileDna::worldFStretch, E::None},
+        {"worldFTileKillOutOfScreen", Integer, &TileDna::worldFTileKillOutOfScreen, E::None},
+        {"worldFTileHideOnStart", Integer, &TileDna::worldFTileHideOnStart, E::HideOnStart},
+        {"worldFTilePlayerID", Integer, &TileDna::worldFTilePlayerID, E::PlayerLife},
+        {"worldFTileUseKeyboard", Integer, &TileDna::worldFTileUseKeyboard, E::None},
+        {"worldFTileUseJoyStick", Integer, &TileDna::worldFTileUseJoyStick, E::None},
+        {"worldFTileMoveH", Float, &TileDna::worldFTileMoveH, E::None},
+        {"worldFTileMoveV", Float, &TileDna::worldFTileMoveV, E::None},
+        {"worldFTilePlayerMOVE", Integer, &TileDna::worldFTilePlayerMOVE, E::None},
+        {"worldFTileMove", Integer, &TileDna::worldFTileMove, E::None},
+        {"worldFTileExpansionValueH", Float, &TileDna::worldFTileExpansionValueH, E::None},
+        {"worldFTileExpansionValueV", Float, &TileDna::worldFTileExpansionValueV, E::None},
+        {"worldFTileVELO", Float, &TileDna::worldFTileVELO, E::SpeedCopies},
+        {"worldFTileTransport", Integer, &TileDna::worldFTileTransport, E::None},
+        {"worldFTileFollow", Text, &TileDna::worldFTileFollow, E::None},
+        {"worldFTileFollowObject", Integer, &TileDna::worldFTileFollowObject, E::None},
+        {"worldFTileIDString", Text, &TileDna::worldFTileIDString, E::None},
+        {"useWeapon", Text, &TileDna::useWeapon, E::None},
+        {"worldFTileRandomRotate", Integer, &TileDna::worldFTileRandomRotate, E::RotatingSwitch},
+        {"worldFTileSoundFile", Text, &TileDna::worldFTileSoundFile, E::None},
+        {"worldFTileSoundPlayOnAction", Integer, &TileDna::worldFTileSoundPlayOnAction, E::None},
+        {"worldFTileSoundDuration", Integer, &TileDna::worldFTileSoundDuration, E::None},
+        {"worldFTileSoundVolume", Integer, &TileDna::worldFTileSoundVolume, E::None},
+        {"worldFTileSoundType", Text, &TileDna::worldFTileSoundType, E::None},
+        {"worldFTileRandomSound", Integer, &TileDna::worldFTileRandomSound, E::None},
+        {"worldFTileWeight", Float, &TileDna::worldFTileWeight, E::None},
+        {"worldFTile_EFFECT_GFX", Text, &TileDna::worldFTile_EFFECT_GFX, E::None},
+        {"worldFTileUseShadow", Text, &TileDna::worldFTileUseShadow, E::ShadowPicture},
+        {"worldFTileMaxWeaponUseage", Integer, &TileDna::worldFTileMaxWeaponUseage, E::None},
+        {"animContainer", Text, &TileDna::animContainer, E::AnimationContainer},
+        {"animTimer", Integer, &TileDna::animTimer, E::None},
+        {"animAutoPlay", Integer, &TileDna::animAutoPlay, E::None},
+        {"worldFTileUseMoveLogic", Integer, &TileDna::worldFTileUseMoveLogic, E::None},
+        {"worldFTileIsEMUMousePointer", Integer, &TileDna::worldFTileIsEMUMousePointer, E::None},
+        {"worldFTileIsHWMousePointer", Integer, &TileDna::worldFTileIsHWMousePointer, E::None},
+        {"worldFTileIsWeapon", Integer, &TileDna::worldFTileIsWeapon, E::None},
+        {"worldFTileinGameLiveTime", Integer, &TileDna::worldFTileinGameLiveTime, E::None},
+        {"worldFTileinGameLiveTimeCounter", Integer, &TileDna::worldFTileinGameLiveTimeCounter,
+         E::None},
+    };
+    const auto gameKeys = formats::gameDnaKeys();
+    ASSERT_EQ(gameKeys.size(), game.size());
+    ASSERT_EQ(formats::kGameDnaKeyCount, 66u);
+    for (std::size_t i = 0; i < game.size(); ++i) {
+        const GameRow& row = game[i];
+        EXPECT_EQ(gameKeys[i].key, row.key);
+        EXPECT_EQ(formats::findGameDnaKey(row.key), &gameKeys[i]) << row.key;
+        EXPECT_EQ(gameKeys[i].value, row.read) << row.key;
+        EXPECT_TRUE(gameKeys[i].field == row.field) << row.key;
+        EXPECT_EQ(gameKeys[i].effect, row.effect) << row.key;
+        const TileDna dna = applyGame(std::string(row.key) + "\r\n300.7\r\n");
+        EXPECT_EQ(storedText(dna, row.field), expectedText(row.read, row.field)) << row.key;
+    }
+
+    struct BuilderRow {
+        std::string_view key;
+        formats::DnaValue read;
+        formats::DnaField<BuilderDna> field;
+    };
+    const std::vector<BuilderRow> builder = {
+        {"worldFTileRotate", Float, &BuilderDna::worldFTileRotate},
+        {"worldFTileCollision", Integer, &BuilderDna::worldFTileCollision},
+        {"worldFTileFollow", Integer, &BuilderDna::worldFTileFollow},
+        {"worldFTileEmitter", Integer, &BuilderDna::worldFTileEmitter},
+        {"worldFTileTransparency", Integer, &BuilderDna::worldFTileTransparency},
+        {"worldFTileTouchMove", Integer, &BuilderDna::worldFTileTouchMove},
+        {"worldFTileGOBACK", Integer, &BuilderDna::worldFTileGOBACK},
+        {"worldFTileTouchTransparency", Integer, &BuilderDna::worldFTileTouchTransparency},
+        {"worldFTilePlayerID", Integer, &BuilderDna::worldFTilePlayerID},
+        {"worldFTileExpansionValue", Float, &BuilderDna::worldFTileExpansionValue},
+        {"worldFTileCollisionEmitter", Integer, &BuilderDna::worldFTileCollisionEmitter},
+        {"worldFStretch", Integer, &BuilderDna::worldFStretch},
+        {"worldFTileMove", Integer, &BuilderDna::worldFTileMove},
+        {"worldFTileVELO", Float, &BuilderDna::worldFTileVELO},
+        {"worldFTilePlayerMOVE", Integer, &BuilderDna::worldFTilePlayerMOVE},
+        {"worldFTilePLINKI", Integer, &BuilderDna::worldFTilePLINKI},
+        {"worldFTileGravity", Float, &BuilderDna::worldFTileGravity},
+        {"worldFTileScrollH", Float, &BuilderDna::worldFTileScrollH},
+        {"worldFTileDynamicScrollH", Float, &BuilderDna::worldFTileDynamicScrollH},
+        {"worldFTileCollisionDestroy", Integer, &BuilderDna::worldFTileCollisionDestroy},
+        {"worldFTileLaunch", Integer, &BuilderDna::worldFTileLaunch},
+        {"worldFTileGlobalGravity", Integer, &BuilderDna::worldFTileGlobalGravity},
+        {"worldFTileFollowObject", Integer, &BuilderDna::worldFTileFollowObject},
+        {"worldFTileMoveV", Float, &BuilderDna::worldFTileMoveV},
+        {"worldFTileMoveH", Float, &BuilderDna::worldFTileMoveH},
+        {"worldFTileIsEMUMousePointer", Integer, &BuilderDna::worldFTileIsEMUMousePointer},
+        {"worldFTileIsHWMousePointer", Integer, &BuilderDna::worldFTileIsHWMousePointer},
+        {"worldFTileTouchRotate", Integer, &BuilderDna::worldFTileTouchRotate},
+        {"useLayerScroll", Integer, &BuilderDna::useLayerScroll},
+        {"worldGlobalScrollH", Float, &BuilderDna::worldGlobalScrollH},
+        {"worldGlobalScrollV", Float, &BuilderDna::worldGlobalScrollV},
+        {"worldFTileShadow", Integer, &BuilderDna::worldFTileShadow},
+        {"worldFTileTransport", Integer, &BuilderDna::worldFTileTransport},
+        {"worldFTileReflection", Integer, &BuilderDna::worldFTileReflection},
+        {"worldFTileFlire", Integer, &BuilderDna::worldFTileFlire},
+        {"worldFTileID", Text, &BuilderDna::worldFTileID},
+        {"hp", Integer, &BuilderDna::hp},
+        {"useWeapon", Text, &BuilderDna::useWeapon},
+        {"worldFTileShadowOffsetX", Integer, &BuilderDna::worldFTileShadowOffsetX},
+        {"worldFTileShadowOffsetY", Integer, &BuilderDna::worldFTileShadowOffsetY},
+        {"worldFTileShadowZoom", Integer, &BuilderDna::worldFTileShadowZoom},
+        {"worldFTileNoStopOnCollision", Integer, &BuilderDna::worldFTileNoStopOnCollision},
+        {"postEFFECT", Text, &BuilderDna::postEFFECT},
+        {"worldFTileLoopH", Integer, &BuilderDna::worldFTileLoopH},
+        {"worldFTileLoopV", Integer, &BuilderDna::worldFTileLoopV},
+        {"worldFTileParableV", Float, &BuilderDna::worldFTileParableV},
+        {"worldFTileParableH", Float, &BuilderDna::worldFTileParableH},
+        {"worldFTileBounceTopDown", Float, &BuilderDna::worldFTileBounceTopDown},
+        {"worldFTileDoCrushH", Float, &BuilderDna::worldFTileDoCrushH},
+        {"worldFTileCollisionSize", Float, &BuilderDna::worldFTileCollisionSize},
+        {"worldFTileSuperRotate", Float, &BuilderDna::worldFTileSuperRotate},
+        {"worldFTileLook", Float, &BuilderDna::worldFTileLook},
+        {"worldFTileLookAngle", Float, &BuilderDna::worldFTileLookAngle},
+        {"worldFTilePattern", Integer, &BuilderDna::worldFTilePattern},
+        {"geneseID", Text, &BuilderDna::geneseID},
+    };
+    const auto builderKeys = formats::builderDnaKeys();
+    ASSERT_EQ(builderKeys.size(), builder.size());
+    ASSERT_EQ(formats::kBuilderDnaKeyCount, 55u);
+    for (std::size_t i = 0; i < builder.size(); ++i) {
+        const BuilderRow& row = builder[i];
+        EXPECT_EQ(builderKeys[i].key, row.key);
+        EXPECT_EQ(formats::findBuilderDnaKey(row.key), &builderKeys[i]) << row.key;
+        EXPECT_EQ(builderKeys[i].value, row.read) << row.key;
+        EXPECT_TRUE(builderKeys[i].field == row.field) << row.key;
+        const BuilderDna dna = applyBuilder(std::string(row.key) + "\r\n300.7\r\n");
+        EXPECT_EQ(storedText(dna, row.field), expectedText(row.read, row.field)) << row.key;
     }
     EXPECT_EQ(formats::findGameDnaKey("worldFTileGOBACK"), nullptr);
     EXPECT_EQ(formats::findBuilderDnaKey("worldFTileGoBack"), nullptr);

@@ -10,6 +10,7 @@
 #include "support/ogg_tone.h"
 #include "world/hud_texts.h"
 #include "world/level_loader.h"
+#include "world/object_dna.h"
 #include "world/object_streaming.h"
 #include "world/screen_fit.h"
 #include "world_fixture.h"
@@ -485,6 +486,42 @@ class RecordReuseTest : public LevelLoaderTest {
         }
     }
 };
+
+// Every object the loader made from its tile's prototype holds, field by field, what
+// applying the tile's DNA file to it directly gives (the unload's master reset, the fixed
+// creation steps, the tile's file), apart from the fields its placement sets afterwards.
+TEST_F(RecordReuseTest, APrototypeCopyEqualsApplyingTheDnaDirectly) {
+    static const std::set<std::string_view> kPlacement = {
+        "posX",         "posY",         "homeX",         "homeY",         "width",
+        "height",       "layer",        "hasVelocity",   "movesBothWays", "area",
+        "lastSeenTick", "maxWidth",     "maxHeight",     "displayWidth",  "displayHeight",
+        "sprite",       "sprite3D",     "hasSprite",     "shadowSprite",  "shadowSprite3D",
+        "hasShadow",    "pictureWidth", "pictureHeight", "zoomX",         "zoomY",
+        "lifetimeStart"};
+    writeContent();
+    load(2);
+    load(3);  // reused records too
+    for (std::int32_t i = 0; i <= engineSettings.objectLast; ++i) {
+        const WorldObject& loaded = object(i);
+        WorldObject direct;
+        direct.streamState = kStreamedOut;
+        world::applyDnaToRecord(direct, world::kMasterDnaName, true);
+        direct.animFrameCount = 0;
+        direct.dnaName.clear();
+        direct.savePointX = -1.0f;
+        direct.savePointY = -1.0f;
+        world::applyDnaToRecord(direct, loaded.tileName, false);
+        for (const WorldObjectField& field : kWorldObjectFields) {
+            if (kPlacement.count(field.name) != 0) continue;
+            std::visit(
+                [&](auto pointer) {
+                    EXPECT_EQ(loaded.*pointer, direct.*pointer)
+                        << "object " << i << " " << loaded.tileName << ": " << field.name;
+                },
+                field.member);
+        }
+    }
+}
 
 TEST_F(RecordReuseTest, AMapLoadsTheSameWhateverWasLoadedBefore) {
     writeContent();
