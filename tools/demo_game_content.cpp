@@ -52,27 +52,26 @@ void writeGameContent(ContentWriter& out, const std::vector<std::string>& catalo
                 out.directory("DATA/ANIM/" + animation.container + "/" + kDirectionFolders[set]);
             for (std::size_t f = 0; f < animation.sets[set].size(); ++f) {
                 const std::string path = folder + std::to_string(f + 1) + ext;
-                out.report(media::writePng(path, animation.sets[set][f], false), path);
+                out.writePng(path, animation.sets[set][f]);
             }
         }
     }
     const std::string effects = out.directory("DATA/FX");
     for (const NamedPicture& shadow : shadowPictures()) {
         const std::string path = effects + shadow.name + ext;
-        out.report(media::writePng(path, shadow.picture, false), path);
+        out.writePng(path, shadow.picture);
     }
     const std::string font = out.directory("DATA/FONT");
     for (const GlyphPicture& glyph : fontGlyphs()) {
         const std::string path = font + glyph.name + ext;
-        out.report(media::writePng(path, glyph.picture, false), path);
+        out.writePng(path, glyph.picture);
     }
     const std::string list = font + "CHARS.txt";
-    out.report(media::replaceFileContents(list, fontCharacterList() + "\r\n"), list);
+    out.write(list, fontCharacterList() + "\r\n");
 
     // The level cache starts empty; its folder must exist for the loader to use it.
     const std::string cache = out.directory("DATA/CACHE");
-    out.report(media::replaceFileContents(cache + ".gitignore", "*\n!.gitignore\n"),
-               cache + ".gitignore");
+    out.write(cache + ".gitignore", std::string_view("*\n!.gitignore\n"));
 
     const std::string gfx = out.root + "DATA/GFX/";
     for (MapPlan& map : gameMaps()) {
@@ -98,12 +97,7 @@ void writeGameContent(ContentWriter& out, const std::vector<std::string>& catalo
     const std::string sound = out.directory("DATA/SOUND");
     const std::string soundExt(kSoundExtension);
     const auto write = [&](const std::string& name, const std::optional<std::string>& bytes) {
-        const std::string path = sound + name + soundExt;
-        if (!bytes) {
-            out.report(false, path);
-            return;
-        }
-        out.report(media::replaceFileContents(path, *bytes), path);
+        out.writeMade(sound + name + soundExt, bytes);
     };
     for (const SoundFile& file : objectSounds())
         write(file.name, file.ogg);

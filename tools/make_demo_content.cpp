@@ -209,12 +209,12 @@ int main(int argc, char** argv) {
         tiles.push_back({tile.name, tile.picture, tile.dna});
     for (const Tile& tile : tiles) {
         const std::string picture = formats::tileFilePath(gfx, tile.name, kPictureExtension);
-        out.report(media::writePng(picture, tile.picture, false), picture);
+        out.writePng(picture, tile.picture);
         const std::string dna = formats::tileFilePath(gfx, tile.name, formats::kDnaExtension);
-        out.report(formats::writeDnaFile(dna, tile.dna), dna);
+        out.writeDna(dna, tile.dna);
     }
     const std::string master = formats::tileFilePath(gfx, "DNA", formats::kDnaExtension);
-    out.report(formats::writeDnaFile(master, masterDna()), master);
+    out.writeDna(master, masterDna());
 
     // The builder's catalogue lists the pictures by name; its index goes into each record.
     std::vector<std::string> catalogue;
@@ -259,7 +259,7 @@ int main(int argc, char** argv) {
         if (music) {
             const std::string path =
                 sound + "#L" + std::to_string(map) + std::string(kMusicExtension);
-            out.report(media::replaceFileContents(path, *music), path);
+            out.write(path, *music);
         }
     }
 
