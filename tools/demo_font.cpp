@@ -118,28 +118,28 @@ constexpr std::string_view kGaugeFuel[] = {
     ".oo.", ".oo.", ".oo.", ".oo.", ".oo.", ".oo.", "....", "....",
 };
 constexpr std::string_view kIdCard[] = {
-    "...........", "kkkkkkkkkk.", "kBBBBBBBBk.", "kBwwBBbbBkk", "kBwwBBBBBkk", "kBwwBbbbBkk",
-    "kBBBBBBBBkk", "kbbbbbbbbkk", "kkkkkkkkkkk", ".kkkkkkkkkk", "...........", "...........",
+    "...........", "...........", "...........", "kkkkkkkkkk.", "kBBBBBBBBk.", "kBwwBBbbBkk",
+    "kBwwBBBBBkk", "kBwwBbbbBkk", "kBBBBBBBBkk", "kbbbbbbbbkk", "kkkkkkkkkkk", ".kkkkkkkkkk",
     "...........", "...........", "...........", "...........",
 };
 constexpr std::string_view kHeart[] = {
-    "..........", ".rr...rr..", "rRRr.rrrr.", "rRrrrrrrrk", "rrrrrrrrrk", ".rrrrrrrk.",
-    "..rrrrrk..", "...rrrk...", "....rk....", "..........", "..........", "..........",
+    "..........", "..........", "..........", "..........", ".rr...rr..", "rRRr.rrrr.",
+    "rRrrrrrrrk", "rrrrrrrrrk", ".rrrrrrrk.", "..rrrrrk..", "...rrrk...", "....rk....",
     "..........", "..........", "..........", "..........",
 };
 constexpr std::string_view kStar[] = {
-    "....y.....", "....y.....", "...yyy....", "yyyyyyyyy.", ".yyyyyyyk.", "..yyyyyk..",
-    "..yy.yyk..", ".yy...yk..", ".y.....k..", "..........", "..........", "..........",
+    "..........", "..........", "..........", "....y.....", "....y.....", "...yyy....",
+    "yyyyyyyyy.", ".yyyyyyyk.", "..yyyyyk..", "..yy.yyk..", ".yy...yk..", ".y.....k..",
     "..........", "..........", "..........", "..........",
 };
 constexpr std::string_view kFloppy[] = {
-    "kkkkkkkkk.", "kbbwwwwbk.", "kbbwwwwbk.", "kbbbbbbbk.", "kbgggggbk.", "kbgwwwgbk.",
-    "kbgggggbk.", "kkkkkkkkk.", "..........", "..........", "..........", "..........",
+    "..........", "..........", "..........", "..........", "kkkkkkkkk.", "kbbwwwwbk.",
+    "kbbwwwwbk.", "kbbbbbbbk.", "kbgggggbk.", "kbgwwwgbk.", "kbgggggbk.", "kkkkkkkkk.",
     "..........", "..........", "..........", "..........",
 };
 constexpr std::string_view kFloppyB[] = {
-    "kkkkkkkkk.", "krrwwwwrk.", "krrwwwwrk.", "krrrrrrrk.", "krgggggrk.", "krgwwwgrk.",
-    "krgggggrk.", "kkkkkkkkk.", "..........", "..........", "..........", "..........",
+    "..........", "..........", "..........", "..........", "kkkkkkkkk.", "krrwwwwrk.",
+    "krrwwwwrk.", "krrrrrrrk.", "krgggggrk.", "krgwwwgrk.", "krgggggrk.", "kkkkkkkkk.",
     "..........", "..........", "..........", "..........",
 };
 

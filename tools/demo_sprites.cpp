@@ -581,7 +581,7 @@ std::vector<GameTile> gameTiles() {
                                {"worldFTileRandomMove", "150"},
                                {"worldFTileFollow", "HERO"},
                                {"worldFTileFollowObject", "1"},
-                               {"worldFTileRandomFollow", "20"},
+                               {"worldFTileRandomFollow", "40"},
                                {"hp", "30"},
                                {"worldFTileWeaponPower", "1"},
                                {"animContainer", "ZOMBIE"},
@@ -758,12 +758,17 @@ std::vector<GameTile> gameTiles() {
                                  {"worldFTileSoundDuration", "300"},
                                  {"worldFTileSoundVolume", "70"},
                                  {"postEFFECT", "5x2"}}));
+    // Sparks: a burst of fire as large as a walker, drawn under it, so a burning monster
+    // seems wrapped in flames.
     add("G_SPARK",
-        shape(6, 6,
+        shape(20, 20,
               [](float x, float y) -> std::optional<Rgb> {
-                  const float dx = std::abs(x - 3.0f), dy = std::abs(y - 3.0f);
-                  if (dx * dy > 0.8f || dx + dy > 3.0f) return std::nullopt;
-                  return blend(Rgb{255, 255, 200}, Rgb{255, 140, 20}, (dx + dy) / 3.0f);
+                  const float dx = x - 10.0f, dy = y - 10.0f;
+                  const float r = std::sqrt(dx * dx + dy * dy);
+                  const float a = std::atan2(dy, dx);
+                  const float reach = 6.5f + 3.0f * std::pow(std::abs(std::sin(a * 3.5f)), 3.0f);
+                  if (r > reach) return std::nullopt;
+                  return blend(Rgb{255, 250, 190}, Rgb{230, 70, 20}, r / reach);
               }),
         pooled("FUNKE", {{"worldFTileCollision", "1"},
                          {"worldFTileVELO", "1"},
@@ -783,7 +788,7 @@ std::vector<GameTile> gameTiles() {
                   return blend(Rgb{220, 255, 140}, Rgb{60, 170, 40}, (dx + dy + 1.0f) / 2.0f);
               }),
         pooled("GREENACID", {{"worldFTileCollision", "1"},
-                             {"worldFTileVELO", "2"},
+                             {"worldFTileVELO", "3"},
                              {"worldFTileMoveV", "1"},
                              {"worldFTileWeaponPower", "1"},
                              {"worldFTileLifeTime", "3"},
