@@ -353,7 +353,6 @@ std::vector<formats::TileRecord> buildLevel(const LevelPlan& plan) {
                     break;
                 case 'Q':
                     b.cell("G_FERN", c, r, Layer::kOverlay);
-                    b.centred("G_BLUELIGHT", c, r, 20, 20, Layer::kOverlay);
                     break;
                 case 'M':
                     b.cell("G_POND", c, r, Layer::kOverlay);
@@ -371,6 +370,14 @@ std::vector<formats::TileRecord> buildLevel(const LevelPlan& plan) {
                 default:
                     break;
             }
+        }
+    }
+    // The crystal comes after every fern: a fern the player walks through never comes
+    // after something that stops it.
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kColumns; ++c) {
+            if (plan.grid[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] == 'Q')
+                b.centred("G_BLUELIGHT", c, r, 20, 20, Layer::kOverlay);
         }
     }
     return b.records;
@@ -426,10 +433,10 @@ const std::vector<LevelPlan>& levelPlans() {
         {2, "THE GARDEN", kGarden, {
             "====================",
             "===t=======t========",
-            "#........ff........#",
-            "#..l.l..fQff...p...#",
-            "#..lll...ff........#",
-            "#....w.........$...#",
+            "#..................#",
+            "#..l.l...ff....p...#",
+            "#..lll..fQff.......#",
+            "#....w...ff....$...#",
             "<.@......L.........#",
             "#...$.....C....h...#",
             "#MMMMMM~bb~MMMMMMM~#",
