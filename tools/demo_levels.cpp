@@ -362,7 +362,7 @@ std::vector<formats::TileRecord> buildLevel(const LevelPlan& plan) {
                     b.centred("G_TORCH", c, r, 16, 20, Layer::kOverlay);
                     break;
                 case '*':
-                    b.centred("G_GLOW", c, r, 120, 120, Layer::kOverlay);
+                    b.centred("G_GLOW", c, r, 96, 96, Layer::kOverlay);
                     break;
                 case 'L':
                     b.centred("G_WISP", c, r, 16, 16, Layer::kOverlay);
@@ -564,7 +564,7 @@ const std::vector<LevelPlan>& levelPlans() {
             "#..................#",
             "#........@.........#",
             "#########vv#########",
-         }, {{"G_SIGN_LAST", 470, 168}}},
+         }, {{"G_SIGN_LAST", 450, 216}}},
     };
     // clang-format on
     return plans;
