@@ -875,15 +875,31 @@ std::vector<GameTile> gameTiles() {
         art({"....y...", "...yoy..", "..yoRoy.", "..oRRRo.", "...rRr..", "..kkkk..", "...tt...",
              "...tt...", "...tt...", "...kk..."}),
         base("", {{"worldFTileFlire", "5"}}));
-    add("G_GLOW",
-        shape(16, 16,
-              [](float x, float y) -> std::optional<Rgb> {
-                  const float dx = x - 8.0f, dy = y - 8.0f;
-                  const float r = std::sqrt(dx * dx + dy * dy) / 8.0f;
-                  if (r > 1.0f) return std::nullopt;
-                  return shade(Rgb{110, 80, 30}, (1.0f - r) * (1.0f - r));
-              }),
-        base("", {{"postEFFECT", "2x2"}, {"worldFTileFlire", "7"}}));
+    // Light around torches and braziers: warm dots, dithered thinner towards the rim, added
+    // to what lies below.
+    add(
+        "G_GLOW",
+        [] {
+            constexpr int kBayer[4][4] = {
+                {0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+            media::Image dots = filled(24, 24, kKey);
+            for (int y = 0; y < 24; ++y) {
+                for (int x = 0; x < 24; ++x) {
+                    const float dx = static_cast<float>(x) - 11.5f,
+                                dy = static_cast<float>(y) - 11.5f;
+                    const float r = std::sqrt(dx * dx + dy * dy) / 12.0f;
+                    const float strength = r < 1.0f ? std::pow(1.0f - r, 1.3f) : 0.0f;
+                    const float threshold =
+                        (static_cast<float>(kBayer[y % 4][x % 4]) + 0.5f) / 16.0f;
+                    if (strength > threshold)
+                        dots.at(x, y) =
+                            toArgb(blend(Rgb{255, 170, 70}, Rgb{255, 230, 150}, strength));
+                }
+            }
+            return enlarged(dots, 2);
+        }(),
+        base("",
+             {{"postEFFECT", "5x2"}, {"worldFTileTransparency", "150"}, {"worldFTileFlire", "7"}}));
     add("G_RUG",
         texture(30, 20,
                 [](int x, int y) {
