@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <future>
@@ -97,6 +98,52 @@ MapContent readMap(std::int32_t id) {
     return content;
 }
 
+// The 40-pixel cells of a level the player can reach from its start, on foot; doors open
+// when a card can be reached first. Monsters and red barrels do not count as walls (they
+// can be shot), furniture, walls, shooters and the crystal do.
+std::set<std::pair<int, int>> reachableCells(const MapContent& content) {
+    const std::set<std::string> walls = {
+        "NOGO",  "STUHL", "FASS",  "BACK",      "TROOPER",   "GASTANK",    "VIRUSVAT", "BRAZIER",
+        "FIRER", "FIREL", "FIRED", "LIGHTBLUE", "EXIT_LEFT", "EXIT_RIGHT", "EXIT_UP",  "EXIT_DOWN"};
+    std::set<std::pair<int, int>> blocked, doors, cards;
+    std::pair<int, int> start{-1, -1};
+    for (std::size_t i = 0; i < content.records.size(); ++i) {
+        const formats::TileRecord& r = content.records[i];
+        const auto cell = [](float v) { return static_cast<int>(std::floor(v / 40.0f)); };
+        for (int cx = cell(r.x); cx <= cell(r.x + r.width - 1); ++cx) {
+            for (int cy = cell(r.y); cy <= cell(r.y + r.height - 1); ++cy) {
+                const std::string& type = content.typeOf[i];
+                if (type == "HERO") start = {cx, cy};
+                if (!content.collides[i]) continue;
+                if (walls.contains(type)) blocked.insert({cx, cy});
+                if (type == "SECUDOOR") doors.insert({cx, cy});
+                if (type == "IDCARD") cards.insert({cx, cy});
+            }
+        }
+    }
+    std::set<std::pair<int, int>> seen;
+    for (int pass = 0; pass < 2; ++pass) {
+        const bool doorsOpen = std::any_of(cards.begin(), cards.end(),
+                                           [&](const auto& c) { return seen.contains(c); });
+        seen = {start};
+        std::vector<std::pair<int, int>> todo = {start};
+        while (!todo.empty()) {
+            const auto [x, y] = todo.back();
+            todo.pop_back();
+            for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                const std::pair<int, int> next{x + dx, y + dy};
+                if (next.first < 0 || next.first >= 20 || next.second < 0 || next.second >= 13 ||
+                    blocked.contains(next) || (!doorsOpen && doors.contains(next)) ||
+                    !seen.insert(next).second) {
+                    continue;
+                }
+                todo.push_back(next);
+            }
+        }
+    }
+    return seen;
+}
+
 TEST(DemoGame, LevelsAreWiredByTheExitRulesAndUseEveryTypeOfThem) {
     // Exit -> next map, as the game's exit rules lead from each level.
     const std::map<std::int32_t, std::map<std::string, std::int32_t>> wiring = {
@@ -120,6 +167,17 @@ TEST(DemoGame, LevelsAreWiredByTheExitRulesAndUseEveryTypeOfThem) {
         for (const char* exit : {"EXIT_LEFT", "EXIT_RIGHT", "EXIT_UP", "EXIT_DOWN"})
             EXPECT_EQ(content.types.contains(exit), exits.contains(exit)) << exit;
         EXPECT_EQ(std::count(content.tiles.begin(), content.tiles.end(), "G_HERO"), 1);
+        // Every exit can be walked into from the start: no level is a dead end.
+        const auto reached = reachableCells(content);
+        for (std::size_t i = 0; i < content.records.size(); ++i) {
+            if (!exits.contains(content.typeOf[i])) continue;
+            const formats::TileRecord& r = content.records[i];
+            const int cx = static_cast<int>(r.x / 40.0f), cy = static_cast<int>(r.y / 40.0f);
+            const bool nextToReached =
+                reached.contains({cx + 1, cy}) || reached.contains({cx - 1, cy}) ||
+                reached.contains({cx, cy + 1}) || reached.contains({cx, cy - 1});
+            EXPECT_TRUE(nextToReached) << content.typeOf[i] << " at " << r.x << "," << r.y;
+        }
         // A door always has its card in the same level.
         EXPECT_EQ(content.types.contains("SECUDOOR"), content.types.contains("IDCARD"));
         // In one frame's collision scan a thing the player crosses undoes a block found
