@@ -16,13 +16,14 @@ constexpr float kPi = std::numbers::pi_v<float>;
 
 // One palette for the whole game: night stone, warm wood, moss, and bright accents.
 constexpr std::pair<char, Rgb> kPalette[] = {
-    {'k', {22, 18, 34}},    {'K', {44, 38, 60}},    {'g', {88, 84, 108}},   {'G', {132, 128, 150}},
-    {'W', {200, 196, 210}}, {'w', {245, 242, 235}}, {'s', {240, 190, 150}}, {'S', {200, 140, 110}},
-    {'h', {110, 60, 40}},   {'H', {160, 96, 56}},   {'b', {40, 80, 170}},   {'B', {90, 140, 230}},
-    {'c', {120, 200, 255}}, {'r', {200, 40, 50}},   {'R', {255, 110, 90}},  {'o', {240, 140, 30}},
-    {'y', {255, 220, 90}},  {'Y', {255, 250, 190}}, {'z', {110, 160, 80}},  {'Z', {160, 210, 110}},
-    {'m', {50, 100, 60}},   {'M', {30, 64, 40}},    {'p', {120, 60, 140}},  {'P', {180, 110, 200}},
-    {'e', {130, 30, 40}},   {'t', {70, 50, 40}},    {'T', {130, 90, 60}},   {'u', {60, 130, 200}},
+    {'k', {22, 18, 34}},    {'q', {22, 18, 34}},    {'K', {44, 38, 60}},    {'g', {88, 84, 108}},
+    {'G', {132, 128, 150}}, {'W', {200, 196, 210}}, {'w', {245, 242, 235}}, {'s', {240, 190, 150}},
+    {'S', {200, 140, 110}}, {'h', {110, 60, 40}},   {'H', {160, 96, 56}},   {'b', {40, 80, 170}},
+    {'B', {90, 140, 230}},  {'c', {120, 200, 255}}, {'r', {200, 40, 50}},   {'R', {255, 110, 90}},
+    {'o', {240, 140, 30}},  {'y', {255, 220, 90}},  {'Y', {255, 250, 190}}, {'z', {110, 160, 80}},
+    {'Z', {160, 210, 110}}, {'m', {50, 100, 60}},   {'M', {30, 64, 40}},    {'p', {120, 60, 140}},
+    {'P', {180, 110, 200}}, {'e', {130, 30, 40}},   {'t', {70, 50, 40}},    {'T', {130, 90, 60}},
+    {'u', {60, 130, 200}},
 };
 
 media::Image art(std::initializer_list<std::string_view> rows) {
@@ -121,7 +122,7 @@ media::Image solid(int w, int h, Rgb c) {
 // t trousers, k shoes and outline.
 constexpr std::string_view kFront[] = {
     "......hhhh......", ".....hHHHHh.....", "....hHhhhhHh....", "....hssssssh....",
-    "....sskssksss...", "....ssssssss....", ".....sSSSSs.....", "....bbBBBBbb....",
+    "....ssqssqsss...", "....ssssssss....", ".....sSSSSs.....", "....bbBBBBbb....",
     "...sbBBbbBBbs...", "...sbbbbbbbbs...", "....bbbbbbbb....", ".....tttttt.....",
     ".....tt..tt.....", ".....tt..tt.....", "....kkk..kkk....", "................",
 };
@@ -132,7 +133,7 @@ constexpr std::string_view kBack[] = {
     ".....tt..tt.....", ".....tt..tt.....", "....kkk..kkk....", "................",
 };
 constexpr std::string_view kSide[] = {
-    "......hhhh......", ".....hHHHHh.....", ".....hhHHssh....", ".....hhssksS....",
+    "......hhhh......", ".....hHHHHh.....", ".....hhHHssh....", ".....hhssqsS....",
     ".....hssssss....", "......sssSS.....", ".......sss......", "......bbBBb.....",
     "......bBBbb.....", "......bbsbb.....", "......bbbbb.....", "......tttt......",
     "......tt.tt.....", "......tt.tt.....", ".....kkk.kkk....", "................",
@@ -154,14 +155,13 @@ std::vector<std::string> withLegs(std::span<const std::string_view> base, int st
         }
         return rows;
     }
+    // Front and back: one foot lifted, the other planted.
     if (step == 1) {
-        rows[12] = ".....tt..tt.....";
-        rows[13] = ".....tt...t.....";
-        rows[14] = "....kkk...k.....";
+        rows[13] = ".....tt..kkk....";
+        rows[14] = "....kkk.........";
     } else {
-        rows[12] = ".....tt..tt.....";
-        rows[13] = ".....t...tt.....";
-        rows[14] = ".....k...kkk....";
+        rows[13] = "....kkk..tt.....";
+        rows[14] = ".........kkk....";
     }
     return rows;
 }
@@ -571,7 +571,14 @@ std::vector<GameTile> gameTiles() {
     // at random; they keep to the floor between walls.
     add("G_ZOMBIE",
         walker("ZOMBIE",
-               {{'s', 'z'}, {'S', 'm'}, {'k', 'K'}, {'b', 'p'}, {'B', 'P'}, {'h', 'M'}, {'H', 'm'}},
+               {{'q', 'R'},
+                {'s', 'z'},
+                {'S', 'm'},
+                {'k', 'K'},
+                {'b', 'p'},
+                {'B', 'P'},
+                {'h', 'M'},
+                {'H', 'm'}},
                false)
             .sets[4][0],
         base("DEFAULTZOMBIE", {{"worldFTileCollision", "1"},
@@ -916,10 +923,16 @@ std::vector<GameTile> gameTiles() {
 std::vector<AnimationArt> gameAnimations() {
     std::vector<AnimationArt> all;
     all.push_back(walker("HERO", {}, true));
-    all.push_back(
-        walker("ZOMBIE",
-               {{'s', 'z'}, {'S', 'm'}, {'k', 'K'}, {'b', 'p'}, {'B', 'P'}, {'h', 'M'}, {'H', 'm'}},
-               false));
+    all.push_back(walker("ZOMBIE",
+                         {{'q', 'R'},
+                          {'s', 'z'},
+                          {'S', 'm'},
+                          {'k', 'K'},
+                          {'b', 'p'},
+                          {'B', 'P'},
+                          {'h', 'M'},
+                          {'H', 'm'}},
+                         false));
     all.push_back(crawler("BEETLE", beetle(true), beetle(false)));
     all.push_back(crawler("CRAB", crab(true), crab(false)));
     return all;
