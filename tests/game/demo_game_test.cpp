@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "formats/dna_apply.h"
 #include "formats/dna_file.h"
 #include "formats/map_directory.h"
 #include "support/test_support.h"
@@ -225,6 +226,14 @@ TEST(DemoGame, EveryFileTheGameLooksForIsThere) {
         SCOPED_TRACE(tile);
         auto dna = dnaOf(tile);
         EXPECT_TRUE(fs::exists(kDemo / "DATA/GFX" / (tile + ".png")));
+        // A misspelt key would do nothing, silently.
+        for (const auto& [key, value] : dna) {
+            if (key.starts_with(";")) continue;  // the builder's comment trailer
+            const auto known = formats::gameDnaKeys();
+            EXPECT_TRUE(std::any_of(known.begin(), known.end(), [&](const auto& rule) {
+                return rule.key == key;
+            })) << key;
+        }
         if (!dna["worldFTileSoundFile"].empty()) {
             EXPECT_TRUE(fs::exists(kDemo / "DATA/SOUND" / (dna["worldFTileSoundFile"] + ".ogg")));
         }
