@@ -4,9 +4,12 @@
 //
 // DATA\GFX\    the tile pictures (PNG, pure green keyed out), their DNA files and the
 //              master DNA file "DNA.dll"
-// DATA\MAPS\   the title screens 1003, 1002, 1001 and 1000 (the same scene each), as map
+// DATA\MAPS\   the title screens 1003, 1002, 1001 and 1000 (the same scene each), the
+//              menu 999, the levels 0 to 10 and the end screens 4096 and 4095, as map
 //              directories with layer files and "_"
-// DATA\SOUND\  the title music "#L1003" ... "#L1000"
+// DATA\SOUND\  the music "#L" + map number and the object sounds
+// DATA\ANIM\, DATA\FX\, DATA\FONT\, DATA\CACHE\  animation frames, shadows, the
+//              font's glyphs and character list, the empty level cache
 //
 // Everything is drawn, composed and synthesised here without random input, so running the
 // tool again gives the same files. Existing files are replaced; nothing is deleted.
@@ -19,13 +22,14 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/media/files.h"
 #include "engine/media/image.h"
 #include "engine/media/pictures.h"
 #include "formats/dna_apply.h"
 #include "formats/dna_file.h"
 #include "formats/map_directory.h"
 #include "formats/tile_paths.h"
+#include "tools/demo_content_writer.h"
+#include "tools/demo_game_content.h"
 #include "tools/demo_music.h"
 #include "tools/demo_pictures.h"
 
@@ -183,35 +187,6 @@ std::vector<formats::TileRecord> titleScene() {
     return records;
 }
 
-struct Writer {
-    std::string root;  // the demo folder with a trailing separator
-    int files = 0;
-    int failures = 0;
-
-    void report(bool ok, const std::string& path) {
-        if (ok) {
-            ++files;
-        } else {
-            ++failures;
-            std::fprintf(stderr, "rz_make_demo_content: cannot write %s\n", path.c_str());
-        }
-    }
-    std::string directory(std::string_view relative) {
-        std::string path = root;
-        std::size_t start = 0;
-        // One level at a time: the file layer creates a single directory per call.
-        while (start < relative.size()) {
-            const std::size_t end = relative.find('/', start);
-            path += relative.substr(start, end - start);
-            path += '/';
-            media::createDirectory(path);
-            if (end == std::string_view::npos) break;
-            start = end + 1;
-        }
-        return path;
-    }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -219,7 +194,7 @@ int main(int argc, char** argv) {
         std::fputs("usage: rz_make_demo_content DEMO_FOLDER\n", stderr);
         return 2;
     }
-    Writer out;
+    demo::ContentWriter out;
     out.root = argv[1];
     if (out.root.empty() || (out.root.back() != '/' && out.root.back() != '\\')) out.root += '/';
     if (!media::directoryExists(out.root + "CORE")) {
@@ -229,19 +204,22 @@ int main(int argc, char** argv) {
 
     const std::string gfx = out.directory("DATA/GFX");
     std::vector<Tile> tiles = demoTiles();
+    const std::vector<demo::GameTile> gameTiles = demo::allGameTiles();
+    for (const demo::GameTile& tile : gameTiles)
+        tiles.push_back({tile.name, tile.picture, tile.dna});
     for (const Tile& tile : tiles) {
         const std::string picture = formats::tileFilePath(gfx, tile.name, kPictureExtension);
-        out.report(media::writePng(picture, tile.picture, false), picture);
+        out.writePng(picture, tile.picture);
         const std::string dna = formats::tileFilePath(gfx, tile.name, formats::kDnaExtension);
-        out.report(formats::writeDnaFile(dna, tile.dna), dna);
+        out.writeDna(dna, tile.dna);
     }
     const std::string master = formats::tileFilePath(gfx, "DNA", formats::kDnaExtension);
-    out.report(formats::writeDnaFile(master, masterDna()), master);
+    out.writeDna(master, masterDna());
 
     // The builder's catalogue lists the pictures by name; its index goes into each record.
-    std::vector<std::string_view> catalogue;
+    std::vector<std::string> catalogue;
     for (const Tile& tile : tiles)
-        catalogue.push_back(tile.name);
+        catalogue.emplace_back(tile.name);
     std::sort(catalogue.begin(), catalogue.end());
     std::vector<formats::TileRecord> scene = titleScene();
     std::int32_t highestLayer = 0;
@@ -261,9 +239,17 @@ int main(int argc, char** argv) {
         const std::string mapDirectory = out.directory("DATA/MAPS/" + std::to_string(map));
         formats::MapDirectorySave request;
         request.directory = mapDirectory;
-        request.records = scene;
+        // The last title screen waits for Escape, and says so.
+        std::vector<formats::TileRecord> records = scene;
+        if (map == 1000) {
+            records.push_back(demo::titleHintRecord());
+            records.back().tileIndex = static_cast<std::int32_t>(
+                std::lower_bound(catalogue.begin(), catalogue.end(), records.back().name) -
+                catalogue.begin());
+        }
+        request.records = records;
         request.highestLayer = highestLayer;
-        request.lastElementIndex = static_cast<std::int32_t>(scene.size()) - 1;
+        request.lastElementIndex = static_cast<std::int32_t>(records.size()) - 1;
         request.graphicsDirectory = gfx;
         request.pictureExtension = kPictureExtension;
         const formats::MapDirectorySaveResult saved = formats::saveMapDirectory(request);
@@ -273,9 +259,11 @@ int main(int argc, char** argv) {
         if (music) {
             const std::string path =
                 sound + "#L" + std::to_string(map) + std::string(kMusicExtension);
-            out.report(media::replaceFileContents(path, *music), path);
+            out.write(path, *music);
         }
     }
+
+    demo::writeGameContent(out, catalogue, music);
 
     std::printf("rz_make_demo_content: %d files written, %zu objects per title map\n", out.files,
                 scene.size());

@@ -25,6 +25,10 @@ void copyDemo(const TempDir& dir) {
     for (const char* report : {"session.log", "warnings.log", "errors.log"}) {
         fs::remove(fs::path(dir.file("CORE")) / report);
     }
+    // And without the level states a game run in the source folder left in the cache.
+    for (const auto& entry : fs::directory_iterator(dir.file("DATA/CACHE"))) {
+        if (entry.path().filename() != ".gitignore") fs::remove_all(entry.path());
+    }
 }
 
 std::size_t countPixels(const media::Image& image, bool (*wanted)(media::Argb)) {
