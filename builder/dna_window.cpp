@@ -1,6 +1,7 @@
 #include "builder/dna_window.h"
 
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "builder/messages.h"
@@ -99,9 +100,16 @@ void showTileDna(Builder& builder, std::string_view baseName) {
 void saveSelectedTileDna(Builder& builder) {
     BuilderState& state = builder.builderState;
     const TileType* tile = selectedTileType(state);
+    // Rows are filled from the tile's file by position, so a tile file in another order
+    // than the master leaves the master's default of a key in a later row. Every reader
+    // takes a key's last value: writing that row would undo the tile's own value, which is
+    // the one the window shows first. A key is therefore written once, from its first row.
     std::vector<formats::DnaPair> rows;
-    for (const DnaField& field : builder.dnaWindow.rows)
+    std::set<std::string> written;
+    for (const DnaField& field : builder.dnaWindow.rows) {
+        if (!written.insert(field.key).second) continue;
         rows.push_back({field.key, field.value});
+    }
     // Without a tile type there is no file to write.
     if (tile == nullptr ||
         !formats::writeDnaFile(
