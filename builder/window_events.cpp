@@ -53,7 +53,10 @@ void followPointer(Builder& builder, const WindowEvent& event) {
 
 void handleTileWindowEvent(Builder& builder, const WindowEvent& event) {
     BuilderState& state = builder.builderState;
-    builder.host.setWindowTitle(WindowId::Tiles, "Actual Map ID#: " + state.mapIdText);
+    // A click is one event of the tile window: its release, like a pointer moving over the
+    // window, leaves the title alone, so a chosen tile's title stays until the next event.
+    if (event.kind != EventKind::MouseMove && event.kind != EventKind::ButtonUp)
+        builder.host.setWindowTitle(WindowId::Tiles, "Actual Map ID#: " + state.mapIdText);
     switch (event.kind) {
         case EventKind::Menu:
             runMenuCommand(builder, event.command);

@@ -33,6 +33,8 @@ class BuilderWindow : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Tab is the builder's key (it shows and hides the tool windows), never a focus move.
+    bool focusNextPrevChild(bool) override { return false; }
 
     void send(WindowEvent event, QPointF local, QPointF global);
     // Sends an event at the pointer's place (menus, buttons, fields).
