@@ -138,10 +138,17 @@ void QtBuilderHost::showToolWindows(bool visible) {
 }
 
 void QtBuilderHost::activateWindow(WindowId id) {
-    if (QWidget* widget = window(id)) {
-        widget->raise();
-        widget->activateWindow();
+    QWidget* widget = window(id);
+    if (widget == nullptr) return;
+    widget->raise();
+    // The tool windows stay above the desktop-sized main window, also where no window
+    // manager keeps them there.
+    if (id == WindowId::Main) {
+        for (QWidget* tool : {static_cast<QWidget*>(dna_), static_cast<QWidget*>(tiles_)}) {
+            if (tool != nullptr) tool->raise();
+        }
     }
+    widget->activateWindow();
 }
 
 void QtBuilderHost::closeWindows() {
