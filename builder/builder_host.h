@@ -83,6 +83,13 @@ class BuilderHost {
     // Builds the DNA window's fields and buttons anew (gadgets with the same numbers are
     // replaced), and gives the window its title.
     virtual void showDnaGadgets(const DnaGadgets& gadgets) { (void)gadgets; }
+    // Row n's key (value false) or value field shows text (an edit that did not come from
+    // typing into the field, such as a script's).
+    virtual void setDnaFieldText(int row, bool value, std::string_view text) {
+        (void)row;
+        (void)value;
+        (void)text;
+    }
     // Shows a finished frame of the sprite screen.
     virtual void present(const media::Framebuffer& frame) = 0;
 

@@ -145,8 +145,10 @@ void handleDnaWindowEvent(Builder& builder, const WindowEvent& event) {
         const std::int64_t command = event.command;
         if (command >= 2 * base && command - 2 * base < rows) {
             BUILDER_AT(gadgets.rows, command - 2 * base).value = event.text;
+            builder.host.setDnaFieldText(static_cast<int>(command - 2 * base), true, event.text);
         } else if (command >= base && command - base < rows) {
             BUILDER_AT(gadgets.rows, command - base).key = event.text;
+            builder.host.setDnaFieldText(static_cast<int>(command - base), false, event.text);
         }
     }
 }

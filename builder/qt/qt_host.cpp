@@ -177,6 +177,12 @@ void QtBuilderHost::showDnaGadgets(const DnaGadgets& gadgets) {
     if (dna_ != nullptr) dna_->setGadgets(gadgets);
 }
 
+void QtBuilderHost::setDnaFieldText(int row, bool value, std::string_view text) {
+    QLineEdit* field = dna_ != nullptr ? dna_->field(row, value) : nullptr;
+    // Typing has already put the text there; setting it again would move the cursor.
+    if (field != nullptr && field->text() != toQString(text)) field->setText(toQString(text));
+}
+
 void QtBuilderHost::present(const media::Framebuffer&) {
     if (main_ && !headless_) main_->update();
 }

@@ -34,6 +34,7 @@ class QtBuilderHost : public BuilderHost {
     int tilePaletteWidth() override;
     void showTilePalette(const std::vector<PalettePicture>& pictures) override;
     void showDnaGadgets(const DnaGadgets& gadgets) override;
+    void setDnaFieldText(int row, bool value, std::string_view text) override;
 
     // The windows, for tests that drive them.
     QWidget* mainWindow() const { return main_.get(); }

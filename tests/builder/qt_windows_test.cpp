@@ -169,6 +169,23 @@ TEST_F(QtWindows, AHeldArrowKeyScrollsOnEveryRepeatAndStopsAtTheRelease) {
     EXPECT_EQ(state().elements[0].x, 206.0f);
 }
 
+TEST_F(QtWindows, KeysHeldWhenTheFocusLeavesStayReleased) {
+    clickMain(200, 200);
+    QTest::keyPress(main(), Qt::Key_Left);
+    QTest::mouseMove(main(), QPoint(210, 200));
+    EXPECT_EQ(state().mapScrollX, -2) << "the press and the move";
+    // Another program's window takes the focus; the release happens there.
+    QWidget elsewhere;
+    elsewhere.setFocusPolicy(Qt::StrongFocus);
+    elsewhere.show();
+    QApplication::setActiveWindow(&elsewhere);
+    elsewhere.setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), &elsewhere);
+    QTest::mouseMove(main(), QPoint(220, 200));
+    QTest::mouseMove(main(), QPoint(230, 200));
+    EXPECT_EQ(state().mapScrollX, -2);
+}
+
 TEST_F(QtWindows, SaveMapFolderThroughTheMenuWithTheFolderBrowserAnswered) {
     clickMain(50, 60);
     const std::string folder = workspace_->file("SAVED");
