@@ -9,6 +9,7 @@
 
 #include "builder/dna_window.h"
 #include "builder/frame.h"
+#include "builder/mini_map.h"
 #include "builder/screen_log.h"
 #include "builder/tile_palette.h"
 #include "builder/window_events.h"
@@ -264,6 +265,37 @@ TEST(BuilderTilePalette, ReflowsWithTheWidthAndChoosesStrictlyInsideACell) {
     fixture.host.paletteWidth = 200;  // six a row
     builder::drawTilePalette(fixture.builder);
     EXPECT_EQ(state.tiles[4].paletteX, 96);
+}
+
+TEST(BuilderMiniMap, TheWholeMapAtATenthBesideTheWorkMapFile) {
+    DnaFixture fixture;
+    builder::BuilderState& state = fixture.builder.builderState;
+    state.desktopWidth = 640;
+    state.desktopHeight = 480;
+    state.maxElements = 4;
+    builder::sizeElementTable(state);
+    state.tiles[0].sprite = fixture.builder.screen.makeSprite(state.tiles[0].paletteImage);
+    state.workMapFile = fixture.folder.file("work");
+    // One element reaches past the screen's right edge, one above its top.
+    const std::pair<float, float> places[] = {{700.0f, 10.0f}, {5.0f, -40.0f}};
+    for (const auto& [x, y] : places) {
+        builder::MapElement& element =
+            state.elements[static_cast<std::size_t>(++state.lastElement)];
+        element.alive = 1;
+        element.sprite = state.tiles[0].sprite;
+        element.x = x;
+        element.y = y;
+        element.width = 100.0f;
+        element.height = 30.0f;
+        element.dna.worldFTileTransparency = 255;
+    }
+    ASSERT_TRUE(builder::saveMiniMap(fixture.builder));
+    const auto mini = media::decodePicture(fixture.folder.file("work_MiniMap.png"));
+    ASSERT_TRUE(mini.has_value());
+    EXPECT_EQ(mini->width, 80);   // 0 to 800
+    EXPECT_EQ(mini->height, 52);  // -40 to 480
+    EXPECT_EQ(mini->at(75, 6), 0xFF00FF00u) << "the first element, at (70, 5) to (80, 8)";
+    EXPECT_EQ(mini->at(40, 30), 0xFF0A0A0Au) << "the ground";
 }
 
 // Small goldens of the screen log (empty map, tool windows hidden) and the help panel.

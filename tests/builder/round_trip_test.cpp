@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "builder_workspace.h"
+#include "engine/media/pictures.h"
 #include "support/game_run.h"
 
 namespace builder_tests {
@@ -93,6 +94,36 @@ TEST(BuilderRoundTrip, ALevelMadeInTheBuilderLoadsInTheGame) {
     }
     EXPECT_NE(testing_support::readFile(workspace.file("GFX/A.dll")).find("worldFTileID\r\nHERO"),
               std::string::npos);
+}
+
+// The demo folder's configuration chain: DARA started there finds the demo's tiles and the
+// game's master DNA (no message 119), opens a title map and saves its mini map.
+TEST(BuilderRoundTrip, TheDemoOpensInTheBuilder) {
+    testing_support::TempDir demo;
+    namespace fs = std::filesystem;
+    for (const char* part : {"CORE", "DATA", "_DATA"}) {
+        fs::copy(std::string(RZ_SOURCE_DIR) + "/demo/" + part, demo.file(part),
+                 fs::copy_options::recursive);
+    }
+    testing_support::writeFile(demo.file("map.script"),
+                               "browse DATA/MAPS/1003\nmenu 129\nmenu 126\ndump out.json\n");
+    const testing_support::ProcessResult run = testing_support::runProgram(
+        RZ_BUILDER_EXE,
+        {"--headless", "--desktop", "800x600", "--script", "map.script", "--message-log", "log"},
+        demo.path());
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(testing_support::readFile(demo.file("log")), "") << "no message box";
+    const std::optional<Json> dump =
+        testing_support::json::parse(testing_support::readFile(demo.file("out.json")));
+    ASSERT_TRUE(dump.has_value());
+    EXPECT_EQ((*dump)["tiles"].size(), 11u);
+    EXPECT_EQ((*dump)["state"]["lastElement"].asInt(), 52) << "the 53 objects of the title map";
+    EXPECT_EQ(aliveCount(*dump), 53);
+    // The mini map: the whole 800 x 600 map at a tenth.
+    const auto mini = media::decodePicture(demo.file("1_MiniMap.png"));
+    ASSERT_TRUE(mini.has_value());
+    EXPECT_EQ(mini->width, 80);
+    EXPECT_EQ(mini->height, 60);
 }
 
 }  // namespace
