@@ -58,8 +58,10 @@ class QtWindows : public ::testing::Test {
         static int argc = 1;
         static char name[] = "builder_tests";
         static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv);  // lives to the end of the program
+        new QApplication(argc, argv);
     }
+    // Qt lets go of its font configuration only when the application ends.
+    static void TearDownTestSuite() { delete QApplication::instance(); }
 
     void SetUp() override {
         WorkspaceSetup setup;
