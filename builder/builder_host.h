@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/media/compositor.h"
 #include "engine/media/platform.h"
@@ -29,6 +30,31 @@ struct WindowsOpened {
     bool dnaWindow = false;
 };
 
+// One picture of the tile palette, at x, y inside the palette area.
+struct PalettePicture {
+    int x = 0;
+    int y = 0;
+    const media::Image* image = nullptr;
+};
+
+// The gadgets of the DNA window: per row a key field and a value field, each 164 x 20 (the
+// value field 20 pixels below the key field), and the two buttons.
+struct DnaField {
+    std::string key;
+    std::string value;
+    std::string tooltip;
+    media::Argb keyColour = 0;
+    media::Argb valueColour = 0;
+    int x = 0;
+    int y = 0;
+};
+struct DnaGadgets {
+    std::vector<DnaField> rows;  // row n: key gadget base + n, value gadget 2 * base + n
+    int gadgetBase = 500;
+    int buttonsX = 0;  // "SET_DNA" here, "KILL_DNA" 50 pixels below
+    int buttonsY = 0;
+};
+
 struct DesktopSize {
     int width = 1;
     int height = 1;
@@ -49,8 +75,21 @@ class BuilderHost {
     virtual void showToolWindows(bool visible) = 0;
     virtual void activateWindow(WindowId window) = 0;
     virtual void closeWindows() = 0;
-    // Draws the tile palette into the tile window again.
-    virtual void redrawTilePalette() {}
+    // The inner width of the tile window's palette area (below its menu bar).
+    virtual int tilePaletteWidth() { return 0; }
+    // Shows the tile palette: the pictures at their palette positions (32 x 32 each) on the
+    // palette ground. The pictures are copied; the handles may be freed afterwards.
+    virtual void showTilePalette(const std::vector<PalettePicture>& pictures) { (void)pictures; }
+    // Builds the DNA window's fields and buttons anew (gadgets with the same numbers are
+    // replaced), and gives the window its title.
+    virtual void showDnaGadgets(const DnaGadgets& gadgets) { (void)gadgets; }
+    // Row n's key (value false) or value field shows text (an edit that did not come from
+    // typing into the field, such as a script's).
+    virtual void setDnaFieldText(int row, bool value, std::string_view text) {
+        (void)row;
+        (void)value;
+        (void)text;
+    }
     // Shows a finished frame of the sprite screen.
     virtual void present(const media::Framebuffer& frame) = 0;
 

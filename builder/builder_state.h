@@ -83,6 +83,7 @@ struct Builder {
     MouseTracker mouse;
     media::Compositor screen;
     BuilderHost& host;
+    DnaGadgets dnaWindow;  // the fields and buttons of the DNA window as last built
     bool mainWindowOpen = false;
     bool tileWindowOpen = false;
     bool dnaWindowOpen = false;

@@ -52,11 +52,16 @@ int movement(int to, int from) {
 }
 }  // namespace
 
-void MouseTracker::examine() {
+void MouseTracker::examinePointer() {
     deltaX_ = movement(x_, examinedX_);
     deltaY_ = movement(y_, examinedY_);
     examinedX_ = x_;
     examinedY_ = y_;
+    wheel_ = 0;
+}
+
+void MouseTracker::examine() {
+    examinePointer();
     wheel_ = pendingWheel_;
     pendingWheel_ = 0;
 }

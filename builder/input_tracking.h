@@ -35,6 +35,8 @@ class MouseTracker {
     void setButton(int button, bool down);  // 1 left, 2 right
     void addWheel(int amount);
     void examine();
+    // The pointer only: the wheel movement stays for the next full examination.
+    void examinePointer();
 
     int deltaX() const { return deltaX_; }
     int deltaY() const { return deltaY_; }

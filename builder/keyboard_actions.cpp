@@ -5,6 +5,7 @@
 
 #include "builder/editing.h"
 #include "builder/source_units.h"
+#include "builder/tile_palette.h"
 #include "builder/undo.h"
 #include "engine/base/text_values.h"
 #include "engine/media/scancodes.h"
@@ -49,7 +50,7 @@ void examineKeyboard(Builder& builder) {
         if (keys.released(dik::RIGHT)) scrollMap(builder, selectedTileStep(state, true), 0);
     }
     if (keys.released(dik::TAB)) {
-        builder.host.redrawTilePalette();
+        drawTilePalette(builder);
         state.windowsHidden = state.windowsHidden == 0 ? 1 : 0;
     }
     if (state.rasterMode == kRasterMatrixSize) {

@@ -5,6 +5,8 @@
 #include "builder/frame.h"
 #include "builder/map_files.h"
 #include "builder/messages.h"
+#include "builder/mini_map.h"
+#include "builder/tile_palette.h"
 
 namespace builder {
 
@@ -80,7 +82,7 @@ void runMenuCommand(Builder& builder, int command) {
             newMapCommand(builder);
             break;
         case kMenuRefreshTiles:
-            builder.host.redrawTilePalette();
+            drawTilePalette(builder);
             break;
         case kMenuHideWindow:
             state.windowsHidden = 1;
@@ -97,6 +99,9 @@ void runMenuCommand(Builder& builder, int command) {
             builder.host.messageBox(kAboutCaption, kAboutText);
             break;
         case kMenuSaveMiniMap:
+            if (!saveMiniMap(builder))
+                reportWriteFailure(builder, "Save MiniMap:", miniMapPath(state));
+            break;
         default:
             break;
     }

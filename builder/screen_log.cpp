@@ -15,6 +15,7 @@ constexpr media::Argb kLogText = media::makeArgb(255, 0, 0, 0);
 constexpr media::Argb kLogBackground = media::makeArgb(255, 255, 255, 255);
 constexpr media::Argb kHelpBackground = media::makeArgb(255, 15, 15, 15);
 constexpr media::Argb kHelpText = media::makeArgb(255, 200, 255, 0);
+constexpr int kHelpAbove = 16;
 
 struct HelpLine {
     int offset;
@@ -42,7 +43,8 @@ void drawScreenLog(Builder& builder) {
     auto line = [&](int y, const std::string& text) {
         screen.drawText(0, y, text, kLogText, kLogBackground);
     };
-    // With an empty work map the lines about the last element show nothing after the label.
+    // With an empty work map (last element -1) the three lines about the last element show
+    // their labels with nothing after them.
     const MapElement* last = nullptr;
     if (state.lastElement >= 0) last = &BUILDER_AT(state.elements, state.lastElement);
 
@@ -64,7 +66,11 @@ void drawHelpPanel(Builder& builder) {
     const BuilderState& state = builder.builderState;
     const int halfWidth = state.helpScreenWidth / 2;
     const int halfHeight = state.helpScreenHeight / 2;
-    builder.screen.rectangle(0, halfHeight - 16, halfWidth, halfHeight, kHelpBackground, true);
+    // The panel covers the lower-left quarter and the 16 pixels above it, down to the
+    // desktop's last row (a height of only half the desktop would stop 16 rows short).
+    const int panelHeight = state.helpScreenHeight - halfHeight + kHelpAbove;
+    builder.screen.rectangle(0, halfHeight - kHelpAbove, halfWidth, panelHeight, kHelpBackground,
+                             true);
     for (const HelpLine& help : kHelpLines) {
         builder.screen.drawText(32, halfHeight + help.offset, help.text, kHelpText);
     }

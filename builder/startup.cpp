@@ -3,9 +3,11 @@
 #include <string>
 
 #include "builder/configuration.h"
+#include "builder/dna_window.h"
 #include "builder/map_files.h"
 #include "builder/messages.h"
 #include "builder/tile_catalogue.h"
+#include "builder/tile_palette.h"
 
 namespace builder {
 
@@ -35,6 +37,7 @@ void openWindows(Builder& builder) {
     if (!opened.tileWindow) builderError(builder, kErrorTileWindow);
     builder.dnaWindowOpen = opened.dnaWindow;
     if (!opened.dnaWindow) builderError(builder, kErrorDefaultDna);
+    if (opened.dnaWindow) buildDnaRows(builder);
     builder.host.activateWindow(WindowId::Main);
 }
 
@@ -61,7 +64,7 @@ void startBuilder(Builder& builder, std::string_view workingDirectory) {
     sizeElementTable(state);
     builder.mouse.examine();
     readGuiIni(builder);
-    builder.host.redrawTilePalette();
+    drawTilePalette(builder);
 
     state.mapId = 1;
     state.workMapFile = std::to_string(state.mapId);

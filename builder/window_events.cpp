@@ -2,12 +2,14 @@
 
 #include <exception>
 
+#include "builder/dna_window.h"
 #include "builder/editing.h"
 #include "builder/fatal_report.h"
 #include "builder/keyboard_actions.h"
 #include "builder/menu_commands.h"
 #include "builder/source_units.h"
 #include "builder/test_routines.h"
+#include "builder/tile_palette.h"
 #include "engine/base/fault_guard.h"
 
 namespace builder {
@@ -41,22 +43,29 @@ void applyToInput(Builder& builder, const WindowEvent& event) {
     builder.mouse.moveTo(event.desktopX, event.desktopY);
 }
 
-// Tool windows move the build cursor only. The mouse is examined here too, so that a
-// movement is never taken twice in raster mode 2.
+// Tool windows move the build cursor only. The pointer is examined here too, so that a
+// movement is never taken twice in raster mode 2; a wheel turn stays for the main window,
+// which resizes the selected tile with it.
 void followPointer(Builder& builder, const WindowEvent& event) {
-    builder.mouse.examine();
+    builder.mouse.examinePointer();
     moveBuildCursor(builder, event.x, event.y);
 }
 
 void handleTileWindowEvent(Builder& builder, const WindowEvent& event) {
     BuilderState& state = builder.builderState;
-    builder.host.setWindowTitle(WindowId::Tiles, "Actual Map ID#: " + state.mapIdText);
+    // A click is one event of the tile window: its release, like a pointer moving over the
+    // window, leaves the title alone, so a chosen tile's title stays until the next event.
+    if (event.kind != EventKind::MouseMove && event.kind != EventKind::ButtonUp)
+        builder.host.setWindowTitle(WindowId::Tiles, "Actual Map ID#: " + state.mapIdText);
     switch (event.kind) {
         case EventKind::Menu:
             runMenuCommand(builder, event.command);
             break;
+        case EventKind::ButtonDown:
+            if (event.button == 1) chooseTile(builder, event.x, event.y);
+            break;
         case EventKind::Repaint:
-            builder.host.redrawTilePalette();
+            drawTilePalette(builder);
             break;
         case EventKind::Close:
             state.windowsHidden = 1;
@@ -75,12 +84,18 @@ void dispatch(Builder& builder, const WindowEvent& event) {
     }
     switch (event.window) {
         case WindowId::Main:
+            // Closing the main window asks the quit question, as "Quit Builder" does.
+            if (event.kind == EventKind::Close) {
+                quitCommand(builder);
+                break;
+            }
             handleMainWindowMouse(builder, event.x, event.y);
             break;
         case WindowId::Tiles:
             handleTileWindowEvent(builder, event);
             break;
         case WindowId::Dna:
+            handleDnaWindowEvent(builder, event);
             followPointer(builder, event);
             break;
     }

@@ -10,6 +10,8 @@
 // DATA\SOUND\  the music "#L" + map number and the object sounds
 // DATA\ANIM\, DATA\FX\, DATA\FONT\, DATA\CACHE\  animation frames, shadows, the
 //              font's glyphs and character list, the empty level cache
+// _DATA\      the map builder's configuration chain: DARA started in the demo folder
+//              shows the demo's tiles and uses the game's master DNA file
 //
 // Everything is drawn, composed and synthesised here without random input, so running the
 // tool again gives the same files. Existing files are replaced; nothing is deleted.
@@ -187,6 +189,32 @@ std::vector<formats::TileRecord> titleScene() {
     return records;
 }
 
+// One four-line record of the map builder's configuration files.
+std::string builderRecord(std::string_view key, std::string_view value) {
+    return std::string(key) + "\r\n\r\n" + std::string(value) + "\r\n\r\n";
+}
+
+// The builder's start ini, default ini script and application ini. The builder reads the
+// game's codec file and master DNA file, so both programs agree on them.
+std::vector<std::pair<std::string, std::string>> builderConfiguration() {
+    return {
+        {"_DATA/ini.txt", builderRecord("DEFAULTINISCRIPT", "_DATA\\default.ini")},
+        {"_DATA/default.ini",
+         builderRecord("WINDOWMODE", "0") + builderRecord("RESBASEW", "800") +
+             builderRecord("RESBASEH", "600") + builderRecord("R", "0") +
+             builderRecord("G", "255") + builderRecord("B", "0") + builderRecord("GFXDETAIL", "0") +
+             builderRecord("APPINIFILE", "_DATA\\app.ini") +
+             builderRecord("DNA", "DATA\\GFX\\DNA.dll") + builderRecord("MAXTILES", "4095") +
+             builderRecord("MATRIXRASTER", "16")},
+        {"_DATA/app.ini", builderRecord("GFXPATH", "DATA\\GFX\\") +
+                              builderRecord("LOGFILE", "_DATA\\LOG\\") +
+                              builderRecord("CODECS", "CORE\\codecs.txt") +
+                              builderRecord("GUIINI", "_DATA\\gui.ini")},
+        {"_DATA/gui.ini", builderRecord("MAXGUIITEMS", "0")},
+        {"_DATA/LOG/.keep", ""},
+    };
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -264,6 +292,11 @@ int main(int argc, char** argv) {
     }
 
     demo::writeGameContent(out, catalogue, music);
+    out.directory("_DATA/LOG");
+    for (const auto& [relative, text] : builderConfiguration()) {
+        const std::string path = out.root + relative;
+        out.report(media::replaceFileContents(path, text), path);
+    }
 
     std::printf("rz_make_demo_content: %d files written, %zu objects per title map\n", out.files,
                 scene.size());

@@ -66,7 +66,7 @@ WindowsOpened QtBuilderHost::openWindows(const DesktopSize& desktop) {
 
     const int quarterWidth = desktop.width / 4;
     const int quarterHeight = desktop.height / 4;
-    tiles_ = new ToolWindow(WindowId::Tiles, sink_, main_.get());
+    tiles_ = new TileWindow(sink_, main_.get());
     tiles_->setWindowTitle(toQString(kTileWindowTitle));
     // Windows are placed by their outer corner and sized by their inner area.
     tiles_->move(0, 0);
@@ -74,7 +74,7 @@ WindowsOpened QtBuilderHost::openWindows(const DesktopSize& desktop) {
     tiles_->show();
     opened.tileWindow = true;
 
-    dna_ = new ToolWindow(WindowId::Dna, sink_, main_.get());
+    dna_ = new DnaWindow(sink_, main_.get());
     dna_->setWindowTitle(toQString(kDnaWindowTitle));
     dna_->move(quarterWidth, 0);
     dna_->resize(quarterWidth, quarterHeight);
@@ -138,16 +138,49 @@ void QtBuilderHost::showToolWindows(bool visible) {
 }
 
 void QtBuilderHost::activateWindow(WindowId id) {
-    if (QWidget* widget = window(id)) {
-        widget->raise();
-        widget->activateWindow();
+    QWidget* widget = window(id);
+    if (widget == nullptr) return;
+    widget->raise();
+    // The tool windows stay above the desktop-sized main window, also where no window
+    // manager keeps them there.
+    if (id == WindowId::Main) {
+        for (QWidget* tool : {static_cast<QWidget*>(dna_), static_cast<QWidget*>(tiles_)}) {
+            if (tool != nullptr) tool->raise();
+        }
     }
+    widget->activateWindow();
 }
 
 void QtBuilderHost::closeWindows() {
     tiles_ = nullptr;  // deleted with their parent
     dna_ = nullptr;
     main_.reset();
+}
+
+int QtBuilderHost::tilePaletteWidth() {
+    return tiles_ != nullptr ? tiles_->paletteWidth() : 0;
+}
+
+void QtBuilderHost::showTilePalette(const std::vector<PalettePicture>& pictures) {
+    if (tiles_ == nullptr) return;
+    std::vector<std::pair<QPoint, QImage>> copies;
+    for (const PalettePicture& picture : pictures) {
+        const media::Image& image = *picture.image;
+        const QImage view(reinterpret_cast<const uchar*>(image.pixels.data()), image.width,
+                          image.height, image.width * 4, QImage::Format_ARGB32);
+        copies.emplace_back(QPoint(picture.x, picture.y), view.copy());
+    }
+    tiles_->palette()->setPictures(std::move(copies));
+}
+
+void QtBuilderHost::showDnaGadgets(const DnaGadgets& gadgets) {
+    if (dna_ != nullptr) dna_->setGadgets(gadgets);
+}
+
+void QtBuilderHost::setDnaFieldText(int row, bool value, std::string_view text) {
+    QLineEdit* field = dna_ != nullptr ? dna_->field(row, value) : nullptr;
+    // Typing has already put the text there; setting it again would move the cursor.
+    if (field != nullptr && field->text() != toQString(text)) field->setText(toQString(text));
 }
 
 void QtBuilderHost::present(const media::Framebuffer&) {

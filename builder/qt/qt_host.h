@@ -31,6 +31,15 @@ class QtBuilderHost : public BuilderHost {
     void showToolWindows(bool visible) override;
     void activateWindow(WindowId window) override;
     void closeWindows() override;
+    int tilePaletteWidth() override;
+    void showTilePalette(const std::vector<PalettePicture>& pictures) override;
+    void showDnaGadgets(const DnaGadgets& gadgets) override;
+    void setDnaFieldText(int row, bool value, std::string_view text) override;
+
+    // The windows, for tests that drive them.
+    QWidget* mainWindow() const { return main_.get(); }
+    TileWindow* tileWindow() const { return tiles_; }
+    DnaWindow* dnaWindow() const { return dna_; }
     void present(const media::Framebuffer& frame) override;
 
     void messageBox(std::string_view caption, std::string_view text) override;
@@ -53,8 +62,8 @@ class QtBuilderHost : public BuilderHost {
     EventSink sink_;
     std::FILE* messageLog_ = nullptr;
     std::unique_ptr<ScreenWindow> main_;
-    ToolWindow* tiles_ = nullptr;  // children of main_
-    ToolWindow* dna_ = nullptr;
+    TileWindow* tiles_ = nullptr;  // children of main_
+    DnaWindow* dna_ = nullptr;
 };
 
 }  // namespace builder::qt

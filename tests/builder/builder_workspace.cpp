@@ -54,6 +54,12 @@ BuilderWorkspace::BuilderWorkspace(const WorkspaceSetup& setup) {
                                          configRecord("GUIINI", "_DATA\\gui.ini"));
     writeFile(file("_DATA/codec.ini"), configRecord("GFXCODEC", ".png"));
     writeFile(file("LOG/.keep"), "");
+    if (setup.withMasterDna) {
+        std::vector<formats::DnaPair> master;
+        for (const auto& [key, value] : setup.masterDna)
+            master.push_back({key, value});
+        writeFile(file("_DATA/DNA.dll"), formats::formatDnaFile(master));
+    }
     for (const TileSpec& tile : setup.tiles)
         writeTile(file("GFX"), tile);
 }

@@ -31,6 +31,10 @@ struct WorkspaceSetup {
     bool withStartIni = true;
     bool withAppIniFile = true;
     std::string gfxPathValue = "GFX\\";
+    // The master DNA file "_DATA\DNA.dll" (with the trailer); none when withMasterDna is off.
+    bool withMasterDna = true;
+    std::vector<std::pair<std::string, std::string>> masterDna = {
+        {"worldFTileTransparency", "255"}, {"worldFStretch", "0"}, {"worldFTileID", "none"}};
     std::vector<TileSpec> tiles = {
         {"A", 16, 16, 0xFFFF0000, {{"worldFTileTransparency", "255"}}, true},
         {"B", 32, 32, 0xFF0000FF, {{"worldFTileTransparency", "255"}}, true}};
