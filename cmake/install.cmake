@@ -19,13 +19,21 @@ install(TARGETS RERIZUVA2 RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 install(FILES "${PROJECT_SOURCE_DIR}/docs/man/RERIZUVA2.6"
         DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
 
-# The demo game as the source tree holds it when installing; what runs write is left out.
+# The demo game as the source tree holds it when installing. What runs in the source tree
+# write is left out: the game's logs, reports, level cache and screenshots; the builder's
+# work map "1", undo snapshots, crash reports and backups, mini maps.
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/demo/" DESTINATION "${RZ_DEMO_INSTALL_DIR}"
         PATTERN ".gitignore" EXCLUDE
         PATTERN "session.log" EXCLUDE
         PATTERN "errors.log" EXCLUDE
         PATTERN "warnings.log" EXCLUDE
-        PATTERN "RERIZUVA2-*.png" EXCLUDE)
+        PATTERN "RERIZUVA2-*.png" EXCLUDE
+        PATTERN "CACHE" EXCLUDE
+        PATTERN "UNDO_*" EXCLUDE
+        PATTERN "USER" EXCLUDE
+        PATTERN "_LAZARUS*" EXCLUDE
+        PATTERN "*_MiniMap.png" EXCLUDE
+        REGEX "/demo/1$" EXCLUDE)
 
 # rz_install_launcher(launcher program desktop-entry icon)
 function(rz_install_launcher launcher program entry icon)
