@@ -13,6 +13,7 @@
 #include "engine/media/services.h"
 #include "engine/program_end.h"
 #include "engine/reports.h"
+#include "engine/startup_notes.h"
 #include "engine/state_dump.h"
 #include "engine/world_frame.h"
 #include "engine/world_screen.h"
@@ -84,6 +85,7 @@ void startUp(std::string_view workingDirectory) {
     computeScalers();
     startUpStep([] { readMainConfiguration(engineSettings.engineBase); });
     startUpStep([] { readUserConfiguration(engineSettings.engineBase); });
+    startUpStep(noteStartUpProblems);
     startUpStep(readCoreErrorTexts);
     startUpStep(initDevices);
     startUpStep(openWorldScreen);

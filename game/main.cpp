@@ -18,6 +18,7 @@
 #include "engine/media/services.h"
 #include "engine/startup.h"
 #include "game/fault_injection.h"
+#include "game/install_hint.h"
 #include "simulation/simulation_slots.h"
 #include "world/world_slots.h"
 
@@ -110,5 +111,6 @@ int main(int argc, char** argv) {
     // down.
     engine::connectToMediaServices();
     engine::frameSlots = gameFrameSlots(options);
+    game::pointToInstalledDemoWhenNoCore(media::workingDirectory());
     engine::runGame(media::workingDirectory());
 }

@@ -8,6 +8,8 @@
 #include <ctime>
 #include <string>
 
+#include "engine/media/files.h"
+#include "engine/media/pictures.h"
 #include "engine/media/sdl/sdl_audio.h"
 #include "engine/media/sdl/sdl_joystick.h"
 #include "engine/media/sdl/sdl_scancodes.h"
@@ -90,10 +92,14 @@ bool SdlPlatform::openWindow(const WindowRequest& request) {
     const bool borderless = request.style == WindowStyle::Borderless;
     const int x = borderless ? static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(0)) : request.x;
     const int y = borderless ? static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(0)) : request.y;
-    const Uint32 flags = borderless ? SDL_WINDOW_BORDERLESS : 0;
+    // The player may resize the window; the frame is stretched to whatever size it has.
+    const Uint32 flags = SDL_WINDOW_RESIZABLE | (borderless ? SDL_WINDOW_BORDERLESS : 0);
     const std::string title = displayText(request.title);
     window_ = SDL_CreateWindow(title.c_str(), x, y, request.width, request.height, flags);
     if (window_ == nullptr) return false;
+    requestedWidth_ = request.width;
+    requestedHeight_ = request.height;
+    fullscreen_ = false;
 
     if (!createRenderer(false)) {
         closeWindow();
@@ -165,8 +171,48 @@ void SdlPlatform::moveWindow(int x, int y, int width, int height) {
     // Events made before the move are read now, against the window position they were made
     // for (pointer motion is measured on the desktop); the next poll hands them on.
     readEvents(pendingEvents_);
+    // A fullscreen window stays where it is; the drag moves it again once it is a window.
+    if (fullscreen_) return;
     SDL_SetWindowPosition(window_, x, y);
-    if (width > 0 && height > 0) SDL_SetWindowSize(window_, width, height);
+    // The engine names the same size with every move: a size the player chose by resizing
+    // the window is kept until the engine asks for another one.
+    if (width > 0 && height > 0 && (width != requestedWidth_ || height != requestedHeight_)) {
+        requestedWidth_ = width;
+        requestedHeight_ = height;
+        SDL_SetWindowSize(window_, width, height);
+    }
+}
+
+// Alt+Enter: desktop fullscreen (the frame stretched to the whole desktop) and back.
+void SdlPlatform::toggleFullscreen() {
+    if (window_ == nullptr) return;
+    const bool wanted = !fullscreen_;
+    if (SDL_SetWindowFullscreen(window_, wanted ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+        std::fprintf(stderr, "RERIZUVA2: cannot switch fullscreen %s (%s)\n", wanted ? "on" : "off",
+                     SDL_GetError());
+        return;
+    }
+    fullscreen_ = wanted;
+}
+
+// F12: the frame being presented, as shown before stretching, into the working directory.
+void SdlPlatform::saveScreenshot(const Framebuffer& frame) {
+    screenshotWanted_ = false;
+    const std::string stem = workingDirectory() + "/" + screenshotFileName(localTime());
+    std::string path = stem;
+    // Two shots in one second: the second gets a number instead of replacing the first.
+    for (int n = 2; fileExists(path) && n < 100; ++n) {
+        path = stem.substr(0, stem.size() - 4) + "-" + std::to_string(n) + ".png";
+    }
+    Image image;
+    image.width = frame.width;
+    image.height = frame.height;
+    image.pixels = frame.pixels;
+    if (writePng(path, image, false)) {
+        std::fprintf(stderr, "RERIZUVA2: screenshot %s\n", path.c_str());
+    } else {
+        std::fprintf(stderr, "RERIZUVA2: cannot write the screenshot %s\n", path.c_str());
+    }
 }
 
 bool SdlPlatform::isForeground() {
@@ -237,6 +283,7 @@ void SdlPlatform::present(const Framebuffer& frame) {
     const auto pixelCount =
         static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height);
     if (frame.pixels.size() < pixelCount || frame.width > INT_MAX / 4) return;
+    if (screenshotWanted_) saveScreenshot(frame);
     bool drawn = renderer_ != nullptr && drawFrame(frame);
     if (!drawn && useSoftwareRenderer()) drawn = drawFrame(frame);
     if (drawn) {
@@ -290,6 +337,11 @@ void SdlPlatform::readEvents(std::vector<InputEvent>& events) {
                 break;
             case SDL_KEYDOWN:
             case SDL_KEYUP: {
+                // Alt+Enter and F12 are the window's: the game never sees them.
+                const WindowKeyAction action = windowKeys_.classify(event.key);
+                if (action == WindowKeyAction::ToggleFullscreen) toggleFullscreen();
+                if (action == WindowKeyAction::Screenshot) screenshotWanted_ = true;
+                if (action != WindowKeyAction::None) break;
                 // Key repeat is the window system's; the engine sees held keys and edges.
                 if (event.key.repeat != 0) break;
                 const int code = dikFromSdlScancode(event.key.keysym.scancode);

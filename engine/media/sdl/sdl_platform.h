@@ -8,6 +8,7 @@
 
 #include "engine/media/platform.h"
 #include "engine/media/sdl/frame_pacer.h"
+#include "engine/media/sdl/window_keys.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -69,6 +70,8 @@ class SdlPlatform final : public Platform {
     void mouseToScreen(int windowX, int windowY, int& x, int& y) const;
     void readEvents(std::vector<InputEvent>& events);
     void pointerMotion(int windowX, int windowY, std::vector<InputEvent>& events);
+    void toggleFullscreen();
+    void saveScreenshot(const Framebuffer& frame);
 
     bool running_ = false;  // SDL started and not yet shut down
     SDL_Window* window_ = nullptr;
@@ -88,6 +91,12 @@ class SdlPlatform final : public Platform {
     bool pointerKnown_ = false;
     int pointerX_ = 0;
     int pointerY_ = 0;
+    // The window's own keys (window_keys.h) and what they asked for.
+    WindowKeys windowKeys_;
+    bool fullscreen_ = false;
+    bool screenshotWanted_ = false;
+    int requestedWidth_ = 0;  // the size the engine last asked for
+    int requestedHeight_ = 0;
     std::vector<InputEvent> pendingEvents_;  // read before a window move, for the next poll
     std::unique_ptr<SdlAudio> audio_;
     std::unique_ptr<SdlJoystick> joystick_;
