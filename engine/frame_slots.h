@@ -16,15 +16,16 @@ using MapStep = void (*)(std::int32_t mapId);
 using ObjectStep = void (*)(std::int32_t objectIndex);
 using PlainStep = void (*)();
 
-// Until the level loader is there, a map switch only records the map as loaded.
+// The engine's own map switch, used when no layer takes the slot (the game program installs
+// the world's level loader): it only records the map as loaded.
 void recordMapSwitch(std::int32_t mapId);
 
 // Toggles the paused flag when the Pause key went down since the previous keyboard poll.
 // Whatever world input takes the slot below calls it after its keyboard poll.
 void handlePauseKey();
 
-// Until the engine keys are there, the world input polls the keyboard, the mouse and the
-// joystick and offers the Pause key.
+// The engine's own world input, used while no layer takes the slot: polls the keyboard, the
+// mouse and the joystick and offers the Pause key.
 void pollWorldDevices();
 
 struct FrameSlots {

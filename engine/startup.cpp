@@ -46,8 +46,8 @@ void loadStartSound() {
                        s.soundPath + std::string(kStartSoundName) + s.soundExtension);
 }
 
-// SLOT: the bitmap font arrives with the font engine (it also recomputes the scalers from
-// the opened screen); until then the head-up texts have no glyphs.
+// Loading the bitmap font does nothing: no font engine is built in, so the head-up texts
+// have no glyphs.
 void loadBitmapFont() {}
 
 // Start-up runs before the first turn arms the fault guard: a fault in a step is passed

@@ -26,6 +26,15 @@ std::int32_t parseInteger(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
+std::optional<SizeValue> parseSizeText(std::string_view text, int maxSide) {
+    const std::size_t x = text.find('x');
+    if (x == std::string_view::npos) return std::nullopt;
+    const auto width = parseStrictInteger(text.substr(0, x), 1, maxSide);
+    const auto height = parseStrictInteger(text.substr(x + 1), 1, maxSide);
+    if (!width || !height) return std::nullopt;
+    return SizeValue{*width, *height};
+}
+
 namespace {
 
 // Decimal conversion must not follow the user's locale (a GUI toolkit may set one whose
