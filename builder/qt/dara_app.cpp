@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "builder/app_options.h"
 #include "builder/fatal_report.h"
+#include "builder/qt/dara_options.h"
 #include "builder/qt/qt_host.h"
 #include "builder/script_runner.h"
 #include "builder/startup.h"

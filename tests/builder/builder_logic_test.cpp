@@ -4,7 +4,6 @@
 
 #include <climits>
 
-#include "builder/app_options.h"
 #include "builder/config_records.h"
 #include "builder/configuration.h"
 #include "builder/editing.h"
@@ -13,6 +12,7 @@
 #include "builder/input_tracking.h"
 #include "builder/keyboard_actions.h"
 #include "builder/menu_commands.h"
+#include "builder/qt/dara_options.h"
 #include "builder/script.h"
 #include "engine/media/scancodes.h"
 #include "fake_host.h"
@@ -243,7 +243,11 @@ TEST(BuilderLogic, ScriptLinesAndOptions) {
     EXPECT_FALSE(builder::parseDaraOptions({"--desktop", "0x600"}).error.empty());
     EXPECT_FALSE(builder::parseDaraOptions({"--desktop", "99999x99999"}).error.empty());
     EXPECT_FALSE(builder::parseDaraOptions({"--script"}).error.empty());
-    EXPECT_FALSE(builder::parseDaraOptions({"--fast"}).error.empty());
+    EXPECT_EQ(builder::parseDaraOptions({"--fast"}).error, "unknown option --fast");
+    EXPECT_EQ(builder::parseDaraOptions({"-x"}).error, "unknown option -x");
+    EXPECT_EQ(builder::parseDaraOptions({"stray"}).error, "unknown option stray");
+    EXPECT_EQ(builder::parseDaraOptions({"--dump"}).error, "--dump needs a value");
+    EXPECT_EQ(builder::parseDaraOptions({"--script=s.txt"}).script, "s.txt");
 }
 
 }  // namespace
