@@ -100,7 +100,7 @@ constexpr KeyRow kGuiKeys[] = {
 };
 
 std::vector<ConfigRecord> readOrFail(Builder& builder, const std::string& path) {
-    std::optional<std::vector<ConfigRecord>> records = readConfigRecords(path);
+    std::optional<std::vector<ConfigRecord>> records = media::readConfigRecords(path);
     if (!records) startupFailure(builder, path);
     return std::move(*records);
 }
@@ -153,13 +153,13 @@ void readApplicationIni(Builder& builder) {
 }
 
 void readCodecFile(Builder& builder) {
-    if (auto records = readConfigRecords(builder.builderState.codecFile)) {
+    if (auto records = media::readConfigRecords(builder.builderState.codecFile)) {
         applyCodecFile(builder.builderState, *records);
     }
 }
 
 void readGuiIni(Builder& builder) {
-    if (auto records = readConfigRecords(builder.builderState.guiIni)) {
+    if (auto records = media::readConfigRecords(builder.builderState.guiIni)) {
         applyGuiIni(builder.builderState, *records);
     }
 }

@@ -12,12 +12,6 @@ std::vector<DnaPair> parseDnaPairs(std::string_view bytes) {
     return pairs;
 }
 
-std::optional<std::vector<DnaPair>> readDnaPairs(std::string_view path) {
-    const auto bytes = media::readWholeFile(path);
-    if (!bytes) return std::nullopt;
-    return parseDnaPairs(*bytes);
-}
-
 std::string formatDnaFile(std::span<const DnaPair> rows) {
     LineWriter out;
     for (const DnaPair& row : rows) {

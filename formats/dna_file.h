@@ -41,7 +41,7 @@ inline constexpr std::array<std::string_view, 8> kDnaTrailer = {
 // Calls onPair(key, value) for every pair in file order; the views point into bytes.
 template <class OnPair>
 void forEachDnaPair(std::string_view bytes, OnPair&& onPair) {
-    LineCursor lines(bytes);
+    media::LineReader lines(bytes);
     while (!lines.atEnd()) {
         const std::string_view key = lines.next();
         const std::string_view value = lines.next();
@@ -50,8 +50,6 @@ void forEachDnaPair(std::string_view bytes, OnPair&& onPair) {
 }
 
 std::vector<DnaPair> parseDnaPairs(std::string_view bytes);
-// nullopt when the file cannot be opened.
-std::optional<std::vector<DnaPair>> readDnaPairs(std::string_view path);
 
 // The rows (placeholder rows left out) followed by the trailer.
 std::string formatDnaFile(std::span<const DnaPair> rows);

@@ -16,10 +16,17 @@ std::string layerFilePath(std::string_view directory, std::int32_t layer) {
     return joinPath(directory, std::to_string(layer));
 }
 
+GameMapLayers readGameMapLayers(std::string_view directory) {
+    GameMapLayers layers;
+    for (std::int32_t layer = 0; layer < kGameLayerCount; ++layer) {
+        layers[static_cast<std::size_t>(layer)] = readGameMapFile(layerFilePath(directory, layer));
+    }
+    return layers;
+}
+
 GameMap readGameMap(std::string_view directory) {
     GameMap map;
-    for (std::int32_t layer = 0; layer < kGameLayerCount; ++layer) {
-        auto layerText = readGameMapFile(layerFilePath(directory, layer));
+    for (auto& layerText : readGameMapLayers(directory)) {
         if (!layerText) continue;
         ++map.layerFilesRead;
         if (map.tiles.empty()) {
@@ -35,7 +42,7 @@ GameMap readGameMap(std::string_view directory) {
 std::int32_t readTileCount(std::string_view directory) {
     const auto bytes = media::readWholeFile(joinPath(directory, kTileCountFileName));
     if (!bytes) return 0;
-    return base::parseInteger(LineCursor(*bytes).next());
+    return base::parseInteger(media::LineReader(*bytes).next());
 }
 
 BuilderMapFolder readBuilderMapFolder(std::string_view folder) {

@@ -198,7 +198,10 @@ ParsedOptions parseHarnessOptions(const std::vector<std::string>& arguments) {
 std::string harnessHelpText(const std::string& programName) {
     std::string text = "Usage: " + programName + " [options]\n\nOptions:\n";
     for (const OptionRow& row : kOptions) {
-        std::string left = "  --" + std::string(row.name);
+        // Appended piece by piece: GCC 12 reports a false -Wrestrict overlap for
+        // "literal" + std::string in Release builds.
+        std::string left = "  --";
+        left += row.name;
         if (!row.argument.empty()) left += " " + std::string(row.argument);
         if (left.size() < 24)
             left.resize(24, ' ');

@@ -4,7 +4,6 @@
 
 #include <climits>
 
-#include "builder/config_records.h"
 #include "builder/configuration.h"
 #include "builder/editing.h"
 #include "builder/fatal_report.h"
@@ -14,6 +13,7 @@
 #include "builder/menu_commands.h"
 #include "builder/qt/dara_options.h"
 #include "builder/script.h"
+#include "engine/media/config_records.h"
 #include "engine/media/scancodes.h"
 #include "fake_host.h"
 
@@ -204,14 +204,14 @@ TEST(BuilderLogic, FatalReportBlockHasSixLines) {
 }
 
 TEST(BuilderLogic, ConfigurationRecordsAndPathPrefixes) {
-    const auto records = builder::parseConfigRecords(
+    const auto records = media::parseConfigRecords(
         "GFXPATH\nx\n\\gfx\\\nx\rPROMO\r\n\r\n12\r\n\r\nCODECS\n\ncodec.txt\n\nGFXPATH\n\ng2\\\n");
     builder::BuilderState state = builder::startBuilderState("/w");
     builder::applyApplicationIni(state, records);
     EXPECT_EQ(state.gfxPath, "/w\\g2\\") << "the later record wins";
     EXPECT_EQ(state.codecFile, "/w\\codec.txt");
     EXPECT_EQ(state.promo, 12) << "PROMO is a number, never prefixed";
-    EXPECT_FALSE(builder::readConfigRecords("").has_value()) << "an empty name opens nothing";
+    EXPECT_FALSE(media::readConfigRecords("").has_value()) << "an empty name opens nothing";
 }
 
 TEST(BuilderLogic, ScriptLinesAndOptions) {
