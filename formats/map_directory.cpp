@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <iterator>
 #include <set>
 
 #include "engine/base/text_values.h"
@@ -22,21 +21,6 @@ GameMapLayers readGameMapLayers(std::string_view directory) {
         layers[static_cast<std::size_t>(layer)] = readGameMapFile(layerFilePath(directory, layer));
     }
     return layers;
-}
-
-GameMap readGameMap(std::string_view directory) {
-    GameMap map;
-    for (auto& layerText : readGameMapLayers(directory)) {
-        if (!layerText) continue;
-        ++map.layerFilesRead;
-        if (map.tiles.empty()) {
-            map.tiles = std::move(layerText->tiles);
-        } else {
-            std::move(layerText->tiles.begin(), layerText->tiles.end(),
-                      std::back_inserter(map.tiles));
-        }
-    }
-    return map;
 }
 
 std::int32_t readTileCount(std::string_view directory) {

@@ -31,14 +31,6 @@ std::string layerFilePath(std::string_view directory, std::int32_t layer);
 using GameMapLayers = std::array<std::optional<GameMapText>, kGameLayerCount>;
 GameMapLayers readGameMapLayers(std::string_view directory);
 
-// The game's view of a map directory: the tiles of layers 0 to 24 in load order (layer
-// files in ascending order, records in file order).
-struct GameMap {
-    std::vector<TileRecord> tiles;
-    std::int32_t layerFilesRead = 0;
-};
-GameMap readGameMap(std::string_view directory);
-
 // The first line of the tile-count file as an integer; 0 when the file is missing.
 std::int32_t readTileCount(std::string_view directory);
 

@@ -196,18 +196,25 @@ ParsedOptions parseHarnessOptions(const std::vector<std::string>& arguments) {
 }
 
 std::string harnessHelpText(const std::string& programName) {
-    std::string text = "Usage: " + programName + " [options]\n\nOptions:\n";
+    // Built by appending only: GCC 12 reports a false -Wrestrict overlap for
+    // "literal" + std::string in Release builds.
+    std::string text = "Usage: ";
+    text += programName;
+    text += " [options]\n\nOptions:\n";
     for (const OptionRow& row : kOptions) {
-        // Appended piece by piece: GCC 12 reports a false -Wrestrict overlap for
-        // "literal" + std::string in Release builds.
         std::string left = "  --";
         left += row.name;
-        if (!row.argument.empty()) left += " " + std::string(row.argument);
+        if (!row.argument.empty()) {
+            left += ' ';
+            left += row.argument;
+        }
         if (left.size() < 24)
             left.resize(24, ' ');
         else
             left += "  ";
-        text += left + std::string(row.description) + "\n";
+        text += left;
+        text += row.description;
+        text += '\n';
     }
     text +=
         "\nReplay files hold one event a line: T key down|up CODE, T mouse move DX DY,\n"

@@ -80,8 +80,4 @@ std::int32_t roundToInt(double value) {
     return static_cast<std::int32_t>(std::nearbyint(value));  // default mode: ties to even
 }
 
-std::string formatRounded(float value) {
-    return std::to_string(roundToInt(value));
-}
-
 }  // namespace base

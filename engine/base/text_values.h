@@ -54,7 +54,4 @@ constexpr std::int8_t lowByteSigned(std::int32_t value) {
 // 32-bit range saturate and NaN gives 0, so hostile input never reaches undefined behaviour.
 std::int32_t roundToInt(double value);
 
-// Decimal text of a value held as float, rounded as above.
-std::string formatRounded(float value);
-
 }  // namespace base

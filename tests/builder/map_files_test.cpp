@@ -9,6 +9,7 @@
 #include "builder_workspace.h"
 #include "formats/map_directory.h"
 #include "formats/map_file.h"
+#include "support/game_map.h"
 
 namespace builder_tests {
 namespace {
@@ -99,7 +100,7 @@ TEST(BuilderMapFiles, PlaceDeleteUndoAndSaveAMapFolderTheGameReads) {
     EXPECT_EQ(run.dump["state"]["lastElement"].get<int>(), 1);
     EXPECT_EQ(aliveCount(run.dump), 1);
 
-    const formats::GameMap map = formats::readGameMap(folder);
+    const testing_support::GameMap map = testing_support::readGameMap(folder);
     ASSERT_EQ(map.tiles.size(), 1u);
     EXPECT_EQ(map.tiles[0].name, "A");
     EXPECT_EQ(map.tiles[0].x, 40.0f);

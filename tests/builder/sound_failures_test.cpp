@@ -8,6 +8,7 @@
 #include "engine/media/pictures.h"
 #include "formats/map_directory.h"
 #include "formats/map_file.h"
+#include "support/game_map.h"
 
 namespace builder_tests {
 namespace {
@@ -92,7 +93,7 @@ TEST(BuilderSoundFailures, ElementsOnTheStartLayerAreDrawnAndSaved) {
     const auto image = media::decodePicture(shot);
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(image->at(308, 308) & 0xFFFFFFu, 0xFF0000u);
-    const formats::GameMap map = formats::readGameMap(folder);
+    const testing_support::GameMap map = testing_support::readGameMap(folder);
     ASSERT_EQ(map.tiles.size(), 1u);
     EXPECT_EQ(map.tiles[0].layer, 1);
 }
