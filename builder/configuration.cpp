@@ -103,7 +103,7 @@ void applyFile(S& state, std::span<const ConfigRecord> records, ConfigSource fil
 }
 
 std::vector<ConfigRecord> readOrFail(Builder& builder, const std::string& path) {
-    std::optional<std::vector<ConfigRecord>> records = readConfigRecords(path);
+    std::optional<std::vector<ConfigRecord>> records = media::readConfigRecords(path);
     if (!records) startupFailure(builder, path);
     return std::move(*records);
 }
@@ -145,13 +145,13 @@ void readApplicationIni(Builder& builder) {
 }
 
 void readCodecFile(Builder& builder) {
-    if (auto records = readConfigRecords(builder.builderState.codecFile)) {
+    if (auto records = media::readConfigRecords(builder.builderState.codecFile)) {
         applyCodecFile(builder.builderState, *records);
     }
 }
 
 void readGuiIni(Builder& builder) {
-    if (auto records = readConfigRecords(builder.builderState.guiIni)) {
+    if (auto records = media::readConfigRecords(builder.builderState.guiIni)) {
         applyGuiIni(builder.builderState, *records);
     }
 }

@@ -6,9 +6,11 @@
 #include <span>
 
 #include "builder/builder_state.h"
-#include "builder/config_records.h"
+#include "engine/media/config_records.h"
 
 namespace builder {
+
+using media::ConfigRecord;
 
 void applyStartIni(BuilderState& state, std::span<const ConfigRecord> records);
 void applyDefaultIniScript(BuilderState& state, std::span<const ConfigRecord> records);

@@ -1,9 +1,10 @@
 #include "builder/script.h"
 
-#include <charconv>
+#include <limits>
 
+#include "engine/base/text_values.h"
+#include "engine/media/files.h"
 #include "engine/media/scancodes.h"
-#include "formats/text_lines.h"
 
 namespace builder {
 
@@ -25,12 +26,13 @@ std::string_view nextWord(std::string_view& rest) {
     return word;
 }
 
+// A whole int, with an optional sign ('+' included).
 bool toInt(std::string_view word, int& value) {
-    if (word.empty()) return false;
-    const char* begin = word.data();
-    if (*begin == '+') ++begin;
-    const auto [end, error] = std::from_chars(begin, word.data() + word.size(), value);
-    return error == std::errc() && end == word.data() + word.size();
+    if (!word.empty() && word.front() == '+') word.remove_prefix(1);
+    const auto parsed = base::parseStrictInteger(word, std::numeric_limits<int>::min(),
+                                                 std::numeric_limits<int>::max());
+    if (parsed) value = *parsed;
+    return parsed.has_value();
 }
 
 bool twoInts(std::string_view& rest, ScriptCommand& command) {
@@ -172,7 +174,7 @@ std::optional<ScriptCommand> parseScriptLine(std::string_view line, std::string&
 
 ParsedScript parseScript(std::string_view text) {
     ParsedScript script;
-    formats::LineCursor lines(text);
+    media::LineReader lines(text);
     int lineNumber = 0;
     while (!lines.atEnd()) {
         ++lineNumber;

@@ -1,11 +1,14 @@
 #include "engine/configuration.h"
 
+#include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "engine/base/text_values.h"
 #include "engine/core_error.h"
 #include "engine/engine_settings.h"
+#include "engine/media/config_records.h"
 #include "engine/media/files.h"
 
 namespace engine {
@@ -49,19 +52,15 @@ bool readConfigurationFile(std::string_view path, ConfigFile file) {
 }
 
 void readCodecFile(std::string_view path) {
-    media::TextFile in = media::TextFile::open(path, media::OpenMode::ReadOnly);
-    if (!in.isOpen()) return;
-    while (!in.atEnd()) {
-        const std::string key = in.readLine();
-        in.readLine();
-        std::string value = in.readLine();
-        in.readLine();
-        if (key == kGfxCodec) {
-            engineSettings.gfxExtension = std::move(value);
-        } else if (key == kSoundCodec) {
-            engineSettings.soundExtension = std::move(value);
-        } else if (key == kMusicCodec) {
-            engineSettings.musicExtension = std::move(value);
+    std::optional<std::vector<media::ConfigRecord>> records = media::readConfigRecords(path);
+    if (!records) return;
+    for (media::ConfigRecord& record : *records) {
+        if (record.key == kGfxCodec) {
+            engineSettings.gfxExtension = std::move(record.value);
+        } else if (record.key == kSoundCodec) {
+            engineSettings.soundExtension = std::move(record.value);
+        } else if (record.key == kMusicCodec) {
+            engineSettings.musicExtension = std::move(record.value);
         }
     }
 }

@@ -8,7 +8,7 @@ namespace engine {
 
 FrameSlots frameSlots;
 
-// SLOT: the level loader takes this place; until then no map has content to load.
+// The default map switch: a run without the world layer has no map content to load.
 void recordMapSwitch(std::int32_t mapId) {
     engineSettings.actualMapId = mapId;
 }
@@ -19,7 +19,8 @@ void handlePauseKey() {
     }
 }
 
-// SLOT: the engine keys take this place and keep calling handlePauseKey.
+// The default world input. A world input installed in its place keeps calling
+// handlePauseKey.
 void pollWorldDevices() {
     media::pollKeyboard();
     media::pollMouse();

@@ -20,7 +20,8 @@ using MapStep = void (*)(std::int32_t mapId);
 using ObjectStep = void (*)(std::int32_t objectIndex);
 using PlainStep = void (*)();
 
-// Until the level loader is there, a map switch only records the map as loaded.
+// The engine's own map switch, used when no layer takes the slot (the game program installs
+// the world's level loader): it only records the map as loaded.
 void recordMapSwitch(std::int32_t mapId);
 
 // Toggles the paused flag when the Pause key went down since the previous keyboard poll.

@@ -41,7 +41,7 @@ inline constexpr std::array<std::string_view, 8> kDnaTrailer = {
 // Calls onPair(key, value) for every pair in file order; the views point into bytes.
 template <class OnPair>
 void forEachDnaPair(std::string_view bytes, OnPair&& onPair) {
-    LineCursor lines(bytes);
+    media::LineReader lines(bytes);
     while (!lines.atEnd()) {
         const std::string_view key = lines.next();
         const std::string_view value = lines.next();

@@ -43,7 +43,7 @@ bool writeContinueMap(std::string_view cacheDirectory, std::int32_t mapNumber) {
 std::optional<std::int32_t> readContinueMap(std::string_view cacheDirectory) {
     const auto bytes = media::readWholeFile(joinPath(cacheDirectory, kTileCountFileName));
     if (!bytes) return std::nullopt;
-    return base::parseInteger(LineCursor(*bytes).next());
+    return base::parseInteger(media::LineReader(*bytes).next());
 }
 
 }  // namespace formats

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <iterator>
 #include <set>
 
 #include "engine/base/text_values.h"
@@ -16,26 +15,18 @@ std::string layerFilePath(std::string_view directory, std::int32_t layer) {
     return joinPath(directory, std::to_string(layer));
 }
 
-GameMap readGameMap(std::string_view directory) {
-    GameMap map;
+GameMapLayers readGameMapLayers(std::string_view directory) {
+    GameMapLayers layers;
     for (std::int32_t layer = 0; layer < kGameLayerCount; ++layer) {
-        auto layerText = readGameMapFile(layerFilePath(directory, layer));
-        if (!layerText) continue;
-        ++map.layerFilesRead;
-        if (map.tiles.empty()) {
-            map.tiles = std::move(layerText->tiles);
-        } else {
-            std::move(layerText->tiles.begin(), layerText->tiles.end(),
-                      std::back_inserter(map.tiles));
-        }
+        layers[static_cast<std::size_t>(layer)] = readGameMapFile(layerFilePath(directory, layer));
     }
-    return map;
+    return layers;
 }
 
 std::int32_t readTileCount(std::string_view directory) {
     const auto bytes = media::readWholeFile(joinPath(directory, kTileCountFileName));
     if (!bytes) return 0;
-    return base::parseInteger(LineCursor(*bytes).next());
+    return base::parseInteger(media::LineReader(*bytes).next());
 }
 
 BuilderMapFolder readBuilderMapFolder(std::string_view folder) {

@@ -6,7 +6,9 @@
 // layer in use. A layer file that cannot be opened is skipped by both.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,13 +26,10 @@ inline constexpr std::string_view kPictureCopyDirectory = "_DATA\\2DGFX\\";
 // directory + "\" + decimal layer.
 std::string layerFilePath(std::string_view directory, std::int32_t layer);
 
-// The game's view of a map directory: the tiles of layers 0 to 24 in load order (layer
-// files in ascending order, records in file order).
-struct GameMap {
-    std::vector<TileRecord> tiles;
-    std::int32_t layerFilesRead = 0;
-};
-GameMap readGameMap(std::string_view directory);
+// The layer files 0 to 24 of a map directory as the level loader reads them, each nullopt
+// when missing.
+using GameMapLayers = std::array<std::optional<GameMapText>, kGameLayerCount>;
+GameMapLayers readGameMapLayers(std::string_view directory);
 
 // The first line of the tile-count file as an integer; 0 when the file is missing.
 std::int32_t readTileCount(std::string_view directory);

@@ -36,7 +36,7 @@ Map parseMapText(std::string_view bytes, OnRecord onRecord) {
     Map map;
     // A typical record takes some 45 bytes; the estimate only saves regrowing the table.
     map.tiles.reserve(bytes.size() / 48);
-    LineCursor lines(bytes);
+    media::LineReader lines(bytes);
     map.viewOffsetX = base::parseInteger(lines.next());
     map.viewOffsetY = base::parseInteger(lines.next());
     while (!lines.atEnd()) {

@@ -1,5 +1,6 @@
 #include "formats/tile_catalogue_scan.h"
 
+#include "engine/base/ascii_case.h"
 #include "engine/media/files.h"
 #include "formats/tile_paths.h"
 
@@ -7,18 +8,11 @@ namespace formats {
 
 namespace {
 
-char asciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Position of the first occurrence of needle in text, letter case ignored; npos if none.
 std::size_t findIgnoringCase(std::string_view text, std::string_view needle) {
     if (needle.size() > text.size()) return std::string_view::npos;
     for (std::size_t start = 0; start + needle.size() <= text.size(); ++start) {
-        std::size_t i = 0;
-        while (i < needle.size() && asciiLower(text[start + i]) == asciiLower(needle[i]))
-            ++i;
-        if (i == needle.size()) return start;
+        if (base::equalsIgnoringCase(text.substr(start, needle.size()), needle)) return start;
     }
     return std::string_view::npos;
 }

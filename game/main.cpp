@@ -10,7 +10,6 @@
 #include "engine/frame_slots.h"
 #include "engine/media/files.h"
 #include "engine/media/headless/harness.h"
-#include "engine/media/headless/harness_options.h"
 #include "engine/media/headless/headless_platform.h"
 #include "engine/media/headless/replay.h"
 #include "engine/media/headless/replaying_platform.h"
@@ -18,6 +17,7 @@
 #include "engine/media/services.h"
 #include "engine/startup.h"
 #include "game/fault_injection.h"
+#include "game/harness_options.h"
 #include "game/install_hint.h"
 #include "simulation/simulation_slots.h"
 #include "world/world_slots.h"
@@ -77,17 +77,17 @@ engine::FrameSlots gameFrameSlots(const media::HarnessOptions& options) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const media::ParsedOptions parsed = media::parseHarnessOptions(arguments);
+    const game::ParsedOptions parsed = game::parseHarnessOptions(arguments);
     switch (parsed.outcome) {
-        case media::OptionsOutcome::Help:
-            std::fputs(media::harnessHelpText(kProgramName).c_str(), stdout);
+        case game::OptionsOutcome::Help:
+            std::fputs(game::harnessHelpText(kProgramName).c_str(), stdout);
             return 0;
-        case media::OptionsOutcome::Version:
+        case game::OptionsOutcome::Version:
             std::printf("%s %s\n", kProgramName, RZ_VERSION);
             return 0;
-        case media::OptionsOutcome::Error:
+        case game::OptionsOutcome::Error:
             return fail(parsed.error, 2);
-        case media::OptionsOutcome::Run:
+        case game::OptionsOutcome::Run:
             break;
     }
     const media::HarnessOptions& options = parsed.options;

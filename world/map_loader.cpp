@@ -145,13 +145,12 @@ void copyPrototypeKeepingShadow(WorldObject& object, const WorldObject& prototyp
 
 // The layer files of the map directory, read before any object is made so that the object
 // table grows once.
-using LayerTexts = std::array<std::optional<formats::GameMapText>, formats::kGameLayerCount>;
+using LayerTexts = formats::GameMapLayers;
 
 std::size_t readLayers(const std::string& directory, LayerTexts& layers) {
+    layers = formats::readGameMapLayers(directory);
     std::size_t records = 0;
-    for (std::int32_t layer = 0; layer < formats::kGameLayerCount; ++layer) {
-        auto& text = layers[static_cast<std::size_t>(layer)];
-        text = formats::readGameMapFile(formats::layerFilePath(directory, layer));
+    for (const auto& text : layers) {
         if (text) records += text->tiles.size();
     }
     return records;

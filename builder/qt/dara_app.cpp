@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "builder/app_options.h"
 #include "builder/fatal_report.h"
+#include "builder/qt/dara_options.h"
 #include "builder/qt/dara_shell.h"
 #include "engine/media/files.h"
 

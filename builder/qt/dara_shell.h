@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "builder/app_options.h"
+#include "builder/qt/dara_options.h"
 #include "builder/qt/qt_host.h"
 #include "builder/script.h"
 #include "builder/script_runner.h"

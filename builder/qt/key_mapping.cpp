@@ -52,7 +52,10 @@ int scanCodeOf(const QKeyEvent& event) {
         return media::dikFromName(std::string(1, static_cast<char>(key)));
     }
     if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
-        return media::dikFromName("F" + std::to_string(key - Qt::Key_F1 + 1));
+        // Appended, not "F" + text: GCC 12 reports a false -Wrestrict overlap there.
+        std::string name = "F";
+        name += std::to_string(key - Qt::Key_F1 + 1);
+        return media::dikFromName(name);
     }
     return -1;
 }

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "builder/app_options.h"
 #include "builder/builder_host.h"
 #include "builder/qt/builder_windows.h"
+#include "builder/qt/dara_options.h"
 #include "builder/script.h"
 
 namespace builder::qt {

@@ -1,3 +1,7 @@
+// The programs keep this writer rather than a JSON library because of the number format: a
+// 32-bit float is written in its own shortest form (0.1f as 0.1, where a library widening it
+// to double writes 0.10000000149011612), so dumps stay readable and byte-stable; and the game
+// builds from the packages a player has (the tests read JSON with nlohmann-json).
 #include "engine/base/json_writer.h"
 
 #include "engine/base/utf8.h"

@@ -26,6 +26,15 @@ std::int32_t parseInteger(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
+std::optional<SizeValue> parseSizeText(std::string_view text, int maxSide) {
+    const std::size_t x = text.find('x');
+    if (x == std::string_view::npos) return std::nullopt;
+    const auto width = parseStrictInteger(text.substr(0, x), 1, maxSide);
+    const auto height = parseStrictInteger(text.substr(x + 1), 1, maxSide);
+    if (!width || !height) return std::nullopt;
+    return SizeValue{*width, *height};
+}
+
 namespace {
 
 // Decimal conversion must not follow the user's locale (a GUI toolkit may set one whose
@@ -69,10 +78,6 @@ std::int32_t roundToInt(double value) {
     if (value >= kMax) return std::numeric_limits<std::int32_t>::max();
     if (value <= kMin) return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(std::nearbyint(value));  // default mode: ties to even
-}
-
-std::string formatRounded(float value) {
-    return std::to_string(roundToInt(value));
 }
 
 }  // namespace base

@@ -1,7 +1,8 @@
-// Text files, whole-file reading and writing, and directories.
+// Text files, whole-file reading and writing, and directories. Directories, file types and
+// renames go through std::filesystem (never its throwing overloads); opening without
+// waiting (named pipes) and the atomic replace need the system calls.
 #include "engine/media/files.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +10,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 namespace media {
@@ -24,9 +27,11 @@ std::optional<std::string> usableHostPath(std::string_view configuredPath) {
     return hostPath(configuredPath);
 }
 
+namespace fs = std::filesystem;
+
 bool isDirectoryPath(const std::string& path) {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    std::error_code error;
+    return fs::is_directory(path, error);
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -252,8 +257,8 @@ bool replaceFileContents(std::string_view configuredPath, std::string_view bytes
 
 bool fileExists(std::string_view configuredPath) {
     const std::optional<std::string> path = usableHostPath(configuredPath);
-    struct stat info;
-    return path && stat(path->c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    std::error_code error;
+    return path && fs::is_regular_file(*path, error);
 }
 
 bool directoryExists(std::string_view configuredPath) {
@@ -264,31 +269,21 @@ bool directoryExists(std::string_view configuredPath) {
 bool createDirectory(std::string_view configuredPath) {
     const std::optional<std::string> path = usableHostPath(configuredPath);
     if (!path) return false;
-    if (::mkdir(path->c_str(), 0777) == 0) return true;
-    return errno == EEXIST && isDirectoryPath(*path);
+    std::error_code error;
+    if (fs::create_directory(*path, error)) return true;
+    return !error && isDirectoryPath(*path);  // it was there already
 }
 
 std::vector<DirectoryEntry> listDirectory(std::string_view configuredPath) {
     std::vector<DirectoryEntry> entries;
     const std::optional<std::string> path = usableHostPath(configuredPath);
     if (!path) return entries;
-    DIR* dir = opendir(path->c_str());
-    if (dir == nullptr) return entries;
-    std::string prefix = *path;
-    if (prefix.back() != '/') prefix += '/';
-    while (const dirent* entry = readdir(dir)) {
-        const std::string_view name(entry->d_name);
-        if (name == "." || name == "..") continue;
-        DirectoryEntry item;
-        item.name = std::string(name);
-        if (entry->d_type == DT_DIR) {
-            item.isDirectory = true;
-        } else if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
-            item.isDirectory = isDirectoryPath(prefix + item.name);  // follows links
-        }
-        entries.push_back(std::move(item));
+    std::error_code error;
+    for (fs::directory_iterator it(*path, error), end; !error && it != end; it.increment(error)) {
+        std::error_code typeError;
+        // is_directory follows links, as a directory named through a link is one to open.
+        entries.push_back({it->path().filename().string(), it->is_directory(typeError)});
     }
-    closedir(dir);
     std::sort(entries.begin(), entries.end(),
               [](const DirectoryEntry& a, const DirectoryEntry& b) { return a.name < b.name; });
     return entries;
@@ -307,7 +302,9 @@ bool deleteDirectory(std::string_view configuredPath) {
 bool renameFile(std::string_view fromPath, std::string_view toPath) {
     const std::optional<std::string> from = usableHostPath(fromPath);
     const std::optional<std::string> to = usableHostPath(toPath);
-    return from && to && std::rename(from->c_str(), to->c_str()) == 0;
+    std::error_code error;
+    if (from && to) fs::rename(*from, *to, error);
+    return from && to && !error;
 }
 
 bool copyFile(std::string_view fromPath, std::string_view toPath) {

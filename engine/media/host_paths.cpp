@@ -1,52 +1,36 @@
 // Mapping of configured (Windows style) paths to host paths.
-#include <dirent.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <filesystem>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <system_error>
 
+#include "engine/base/ascii_case.h"
 #include "engine/media/files.h"
 
 namespace media {
 
 namespace {
 
+namespace fs = std::filesystem;
+
+// A name that is there, a dangling link included.
 bool nameExists(const std::string& path) {
-    struct stat info;
-    return lstat(path.c_str(), &info) == 0;
-}
-
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
-    }
-    return true;
+    std::error_code error;
+    return fs::exists(fs::symlink_status(path, error));
 }
 
 // The entry of directory that equals name without regard to letter case: an exact match
 // when there is one, otherwise the first match in name order. Empty when none matches.
 std::string findIgnoringCase(const std::string& directory, std::string_view name) {
-    DIR* dir = opendir(directory.empty() ? "." : directory.c_str());
-    if (dir == nullptr) return {};
+    std::error_code error;
     std::string best;
-    while (const dirent* entry = readdir(dir)) {
-        const std::string_view candidate(entry->d_name);
-        if (!equalIgnoringCase(candidate, name)) continue;
-        if (candidate == name) {
-            best = candidate;
-            break;
-        }
-        if (best.empty() || candidate < best) best = candidate;
+    for (fs::directory_iterator it(directory.empty() ? "." : directory, error), end;
+         !error && it != end; it.increment(error)) {
+        std::string candidate = it->path().filename().string();
+        if (!base::equalsIgnoringCase(candidate, name)) continue;
+        if (candidate == name) return candidate;
+        if (best.empty() || candidate < best) best = std::move(candidate);
     }
-    closedir(dir);
     return best;
 }
 
@@ -96,12 +80,9 @@ std::string hostPath(std::string_view configuredPath) {
 }
 
 std::string workingDirectory() {
-    std::vector<char> buffer(4096);
-    while (getcwd(buffer.data(), buffer.size()) == nullptr) {
-        if (errno != ERANGE || buffer.size() > (1u << 20)) return ".";
-        buffer.resize(buffer.size() * 2);
-    }
-    std::string directory(buffer.data());
+    std::error_code error;
+    std::string directory = fs::current_path(error).string();
+    if (error || directory.empty()) return ".";
     while (directory.size() > 1 && directory.back() == '/')
         directory.pop_back();
     return directory;

@@ -3,21 +3,12 @@
 
 #include <cstring>
 
+#include "engine/base/ascii_case.h"
 #include "engine/media/files.h"
 
 namespace media {
 
 namespace {
-
-bool equalsIgnoringCase(std::string_view text, std::string_view lowerCase) {
-    if (text.size() != lowerCase.size()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != lowerCase[i]) return false;
-    }
-    return true;
-}
 
 std::optional<Image> decodeAs(PictureFormat format, std::string_view bytes) {
     switch (format) {
@@ -42,11 +33,11 @@ PictureFormat formatFromExtension(std::string_view path) {
         return PictureFormat::Unknown;
     }
     const std::string_view extension = path.substr(dot + 1);
-    if (equalsIgnoringCase(extension, "png")) return PictureFormat::Png;
-    if (equalsIgnoringCase(extension, "jpg") || equalsIgnoringCase(extension, "jpeg")) {
+    if (base::equalsIgnoringCase(extension, "png")) return PictureFormat::Png;
+    if (base::equalsIgnoringCase(extension, "jpg") || base::equalsIgnoringCase(extension, "jpeg")) {
         return PictureFormat::Jpeg;
     }
-    if (equalsIgnoringCase(extension, "tif") || equalsIgnoringCase(extension, "tiff")) {
+    if (base::equalsIgnoringCase(extension, "tif") || base::equalsIgnoringCase(extension, "tiff")) {
         return PictureFormat::Tiff;
     }
     return PictureFormat::Unknown;

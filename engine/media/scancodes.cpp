@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 
+#include "engine/base/ascii_case.h"
+
 namespace media {
 namespace {
 
@@ -177,18 +179,6 @@ constexpr std::array kKeyNames{
     KeyName{dik::PREVTRACK, "CIRCUMFLEX"},
 };
 
-char upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (upper(a[i]) != upper(b[i])) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::string_view dikName(int code) {
@@ -201,11 +191,11 @@ std::string_view dikName(int code) {
 int dikFromName(std::string_view name) {
     constexpr std::string_view kPrefix = "DIK_";
     if (name.size() > kPrefix.size() &&
-        equalsIgnoringCase(name.substr(0, kPrefix.size()), kPrefix)) {
+        base::equalsIgnoringCase(name.substr(0, kPrefix.size()), kPrefix)) {
         name.remove_prefix(kPrefix.size());
     }
     for (const KeyName& key : kKeyNames) {
-        if (equalsIgnoringCase(key.name, name)) return key.code;
+        if (base::equalsIgnoringCase(key.name, name)) return key.code;
     }
     return -1;
 }

@@ -160,14 +160,6 @@ LocalTime localTime() {
     return servicesRunning() ? state().platform->localTime() : LocalTime{};
 }
 
-std::string dateText(std::string_view mask) {
-    return formatDate(mask, localTime());
-}
-
-void seedRandom(std::uint64_t seed) {
-    state().random.seed(seed);
-}
-
 int randomInt(int n) {
     return state().random.upTo(n);
 }

@@ -176,11 +176,6 @@ bool joystickButton(int button);
 std::uint32_t milliseconds();  // wraps at 2^32
 void sleepMilliseconds(std::uint32_t ms);
 LocalTime localTime();
-// The local time through a mask: %yyyy %yy %mm %dd %hh %ii %ss are replaced by the year
-// (four or two digits), month, day, hour, minute and second; other text is kept.
-std::string dateText(std::string_view mask);
-
-void seedRandom(std::uint64_t seed);
 // A whole number drawn uniformly from 0..n inclusive; 0 when n <= 0.
 int randomInt(int n);
 

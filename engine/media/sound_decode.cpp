@@ -204,15 +204,16 @@ std::optional<PcmSound> decodeOggVorbisFromMemory(std::string_view bytes, int ma
 }
 
 std::optional<PcmSound> decodeOggVorbis(std::string_view configuredPath) {
+    std::optional<std::string> bytes;
     try {
         // A NUL would cut the name short at the system call and open another file.
         if (configuredPath.find('\0') != std::string_view::npos) return std::nullopt;
-        const std::optional<std::string> bytes = readBounded(hostPath(configuredPath));
-        if (!bytes) return std::nullopt;
-        return decode(*bytes, kMaxSoundSeconds);
+        bytes = readBounded(hostPath(configuredPath));
     } catch (const std::bad_alloc&) {
         return std::nullopt;
     }
+    if (!bytes) return std::nullopt;
+    return decodeOggVorbisFromMemory(*bytes, kMaxSoundSeconds);
 }
 
 }  // namespace media

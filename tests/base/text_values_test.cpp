@@ -73,9 +73,9 @@ TEST(TextValues, RoundingTiesToEvenAndSaturates) {
     EXPECT_EQ(roundToInt(std::numeric_limits<double>::infinity()),
               std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(roundToInt(std::nan("")), 0);
-    EXPECT_EQ(base::formatRounded(2.5f), "2");
-    EXPECT_EQ(base::formatRounded(-7.5f), "-8");
-    EXPECT_EQ(base::formatRounded(1e20f), "2147483647");
+    EXPECT_EQ(roundToInt(2.5f), 2);
+    EXPECT_EQ(roundToInt(-7.5f), -8);
+    EXPECT_EQ(roundToInt(1e20f), std::numeric_limits<std::int32_t>::max());
 }
 
 }  // namespace

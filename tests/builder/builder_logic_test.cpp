@@ -4,8 +4,6 @@
 
 #include <climits>
 
-#include "builder/app_options.h"
-#include "builder/config_records.h"
 #include "builder/configuration.h"
 #include "builder/editing.h"
 #include "builder/fatal_report.h"
@@ -13,7 +11,9 @@
 #include "builder/input_tracking.h"
 #include "builder/keyboard_actions.h"
 #include "builder/menu_commands.h"
+#include "builder/qt/dara_options.h"
 #include "builder/script.h"
+#include "engine/media/config_records.h"
 #include "engine/media/scancodes.h"
 #include "fake_host.h"
 
@@ -204,14 +204,14 @@ TEST(BuilderLogic, FatalReportBlockHasSixLines) {
 }
 
 TEST(BuilderLogic, ConfigurationRecordsAndPathPrefixes) {
-    const auto records = builder::parseConfigRecords(
+    const auto records = media::parseConfigRecords(
         "GFXPATH\nx\n\\gfx\\\nx\rPROMO\r\n\r\n12\r\n\r\nCODECS\n\ncodec.txt\n\nGFXPATH\n\ng2\\\n");
     builder::BuilderState state = builder::startBuilderState("/w");
     builder::applyApplicationIni(state, records);
     EXPECT_EQ(state.gfxPath, "/w\\g2\\") << "the later record wins";
     EXPECT_EQ(state.codecFile, "/w\\codec.txt");
     EXPECT_EQ(state.promo, 12) << "PROMO is a number, never prefixed";
-    EXPECT_FALSE(builder::readConfigRecords("").has_value()) << "an empty name opens nothing";
+    EXPECT_FALSE(media::readConfigRecords("").has_value()) << "an empty name opens nothing";
 }
 
 TEST(BuilderLogic, ScriptLinesAndOptions) {
@@ -243,7 +243,11 @@ TEST(BuilderLogic, ScriptLinesAndOptions) {
     EXPECT_FALSE(builder::parseDaraOptions({"--desktop", "0x600"}).error.empty());
     EXPECT_FALSE(builder::parseDaraOptions({"--desktop", "99999x99999"}).error.empty());
     EXPECT_FALSE(builder::parseDaraOptions({"--script"}).error.empty());
-    EXPECT_FALSE(builder::parseDaraOptions({"--fast"}).error.empty());
+    EXPECT_EQ(builder::parseDaraOptions({"--fast"}).error, "unknown option --fast");
+    EXPECT_EQ(builder::parseDaraOptions({"-x"}).error, "unknown option -x");
+    EXPECT_EQ(builder::parseDaraOptions({"stray"}).error, "unknown option stray");
+    EXPECT_EQ(builder::parseDaraOptions({"--dump"}).error, "--dump needs a value");
+    EXPECT_EQ(builder::parseDaraOptions({"--script=s.txt"}).script, "s.txt");
 }
 
 }  // namespace

@@ -101,8 +101,8 @@ DaraRun BuilderWorkspace::run(const std::string& script, const std::vector<std::
 
 int aliveCount(const Json& dump) {
     int alive = 0;
-    for (const Json& element : dump["elements"].items)
-        alive += element["alive"].asInt() != 0 ? 1 : 0;
+    for (const Json& element : dump.at("elements"))
+        alive += element["alive"].get<int>() != 0 ? 1 : 0;
     return alive;
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "support/test_support.h"
 
 namespace builder_tests {

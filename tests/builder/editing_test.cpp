@@ -16,12 +16,12 @@ TEST(BuilderEditing, HoldingTheLeftButtonPlacesOneElement) {
                                       "release left\nmouse 200 200\npress left\nrelease left\n");
     ASSERT_TRUE(run.dumpRead) << run.output;
     const Json& state = run.dump["state"];
-    EXPECT_EQ(state["lastElement"].asInt(), 1);
-    EXPECT_EQ(state["undoCounter"].asInt(), 2);
-    EXPECT_EQ(run.dump["elements"][0]["x"].asInt(), 100);
-    EXPECT_EQ(run.dump["elements"][1]["x"].asInt(), 200);
-    EXPECT_EQ(run.dump["elements"][0]["layer"].asInt(), 1);
-    EXPECT_EQ(run.dump["elements"][0]["name"].asString(), "A");
+    EXPECT_EQ(state["lastElement"].get<int>(), 1);
+    EXPECT_EQ(state["undoCounter"].get<int>(), 2);
+    EXPECT_EQ(run.dump["elements"][0]["x"].get<int>(), 100);
+    EXPECT_EQ(run.dump["elements"][1]["x"].get<int>(), 200);
+    EXPECT_EQ(run.dump["elements"][0]["layer"].get<int>(), 1);
+    EXPECT_EQ(run.dump["elements"][0]["name"].get<std::string>(), "A");
 }
 
 TEST(BuilderEditing, DeletesNewestFirstOnTheActualLayerBordersIncluded) {
@@ -34,16 +34,16 @@ TEST(BuilderEditing, DeletesNewestFirstOnTheActualLayerBordersIncluded) {
                       click(300, 300) + click(317, 317, "right") + click(316, 316, "right"));
     ASSERT_TRUE(run.dumpRead) << run.output;
     const Json first = parseOrNull(testing_support::readFile(workspace.file("one.json")));
-    EXPECT_EQ(first["elements"][0]["alive"].asInt(), 1);
-    EXPECT_EQ(first["elements"][1]["alive"].asInt(), 0) << "the later element goes first";
-    EXPECT_EQ(first["elements"][2]["alive"].asInt(), 1);
+    EXPECT_EQ(first["elements"][0]["alive"].get<int>(), 1);
+    EXPECT_EQ(first["elements"][1]["alive"].get<int>(), 0) << "the later element goes first";
+    EXPECT_EQ(first["elements"][2]["alive"].get<int>(), 1);
 
     const Json& elements = run.dump["elements"];
-    EXPECT_EQ(elements[0]["alive"].asInt(), 0) << "a click on the bottom-right border deletes";
-    EXPECT_EQ(elements[2]["alive"].asInt(), 1) << "layer 2 is not the actual layer";
-    EXPECT_EQ(elements[3]["alive"].asInt(), 0) << "317 misses, 316 is the border";
+    EXPECT_EQ(elements[0]["alive"].get<int>(), 0) << "a click on the bottom-right border deletes";
+    EXPECT_EQ(elements[2]["alive"].get<int>(), 1) << "layer 2 is not the actual layer";
+    EXPECT_EQ(elements[3]["alive"].get<int>(), 0) << "317 misses, 316 is the border";
     // A deleted slot is never reused.
-    EXPECT_EQ(run.dump["state"]["lastElement"].asInt(), 3);
+    EXPECT_EQ(run.dump["state"]["lastElement"].get<int>(), 3);
 }
 
 TEST(BuilderEditing, TheTableTakesMaxTilesPlusOneAndStillCountsUndo) {
@@ -55,10 +55,10 @@ TEST(BuilderEditing, TheTableTakesMaxTilesPlusOneAndStillCountsUndo) {
         script += click(10 + 20 * i, 50);
     const DaraRun run = workspace.run(script);
     ASSERT_TRUE(run.dumpRead) << run.output;
-    EXPECT_EQ(run.dump["state"]["lastElement"].asInt(), 10);
+    EXPECT_EQ(run.dump["state"]["lastElement"].get<int>(), 10);
     EXPECT_EQ(run.dump["elements"].size(), 11u);
-    EXPECT_EQ(run.dump["state"]["undoCounter"].asInt(), 12);
-    EXPECT_EQ(run.dump["state"]["highestElement"].asInt(), 10);
+    EXPECT_EQ(run.dump["state"]["undoCounter"].get<int>(), 12);
+    EXPECT_EQ(run.dump["state"]["highestElement"].get<int>(), 10);
 }
 
 TEST(BuilderEditing, MaxTilesZeroAllowsOneElement) {
@@ -67,8 +67,8 @@ TEST(BuilderEditing, MaxTilesZeroAllowsOneElement) {
     BuilderWorkspace workspace(setup);
     const DaraRun run = workspace.run(kRasterOff + click(10, 10) + click(50, 50));
     ASSERT_TRUE(run.dumpRead) << run.output;
-    EXPECT_EQ(run.dump["state"]["lastElement"].asInt(), 0);
-    EXPECT_EQ(run.dump["state"]["elementTableSize"].asInt(), 1);
+    EXPECT_EQ(run.dump["state"]["lastElement"].get<int>(), 0);
+    EXPECT_EQ(run.dump["state"]["elementTableSize"].get<int>(), 1);
 }
 
 TEST(BuilderEditing, MatrixRasterKeepsTheCursorOnTheGridInsideTheDesktop) {
@@ -93,8 +93,8 @@ TEST(BuilderEditing, MatrixRasterKeepsTheCursorOnTheGridInsideTheDesktop) {
     int highestX = 0;
     for (const std::string& path : dumps) {
         const Json state = parseOrNull(testing_support::readFile(path))["state"];
-        const int x = state["buildCursorX"].asInt();
-        const int y = state["buildCursorY"].asInt();
+        const int x = state["buildCursorX"].get<int>();
+        const int y = state["buildCursorY"].get<int>();
         EXPECT_EQ(x % 32, 0) << path;
         EXPECT_EQ(y % 32, 0) << path;
         EXPECT_GE(x, 0);
@@ -104,11 +104,11 @@ TEST(BuilderEditing, MatrixRasterKeepsTheCursorOnTheGridInsideTheDesktop) {
         highestX = std::max(highestX, x);
     }
     const Json first = parseOrNull(testing_support::readFile(dumps.front()))["state"];
-    EXPECT_EQ(first["buildCursorX"].asInt(), 0) << "G puts the cursor at 0, 0";
-    EXPECT_EQ(first["rasterModeName"].asString(), "MATRIX_SIZE");
+    EXPECT_EQ(first["buildCursorX"].get<int>(), 0) << "G puts the cursor at 0, 0";
+    EXPECT_EQ(first["rasterModeName"].get<std::string>(), "MATRIX_SIZE");
     EXPECT_EQ(highestX, 608) << "one step per event, up to the last step inside";
-    EXPECT_EQ(run.dump["state"]["buildCursorX"].asInt(), 0);
-    EXPECT_EQ(run.dump["state"]["buildCursorY"].asInt(), 0);
+    EXPECT_EQ(run.dump["state"]["buildCursorX"].get<int>(), 0);
+    EXPECT_EQ(run.dump["state"]["buildCursorY"].get<int>(), 0);
 }
 
 TEST(BuilderEditing, LayersStopAtSixtyFourAndZero) {
@@ -122,10 +122,10 @@ TEST(BuilderEditing, LayersStopAtSixtyFourAndZero) {
     const DaraRun run = workspace.run(script);
     ASSERT_TRUE(run.dumpRead) << run.output;
     const Json top = parseOrNull(testing_support::readFile(workspace.file("top.json")));
-    EXPECT_EQ(top["state"]["actualLayer"].asInt(), 64);
-    EXPECT_EQ(top["state"]["maxUsedLayer"].asInt(), 64);
-    EXPECT_EQ(run.dump["state"]["actualLayer"].asInt(), 0);
-    EXPECT_EQ(run.dump["state"]["maxUsedLayer"].asInt(), 64);
+    EXPECT_EQ(top["state"]["actualLayer"].get<int>(), 64);
+    EXPECT_EQ(top["state"]["maxUsedLayer"].get<int>(), 64);
+    EXPECT_EQ(run.dump["state"]["actualLayer"].get<int>(), 0);
+    EXPECT_EQ(run.dump["state"]["maxUsedLayer"].get<int>(), 64);
 }
 
 TEST(BuilderEditing, MiniMapDrawsSmallButPlacesAtFullSize) {
@@ -137,9 +137,9 @@ TEST(BuilderEditing, MiniMapDrawsSmallButPlacesAtFullSize) {
                                       "mouse 600 400\nscreenshot " + shot + "\n");
     ASSERT_TRUE(run.dumpRead) << run.output;
     const Json& element = run.dump["elements"][0];
-    EXPECT_EQ(element["x"].asInt(), 200);
-    EXPECT_EQ(element["width"].asInt(), 100);
-    EXPECT_FLOAT_EQ(static_cast<float>(run.dump["state"]["mapZoomX"].asDouble()), 0.1f);
+    EXPECT_EQ(element["x"].get<int>(), 200);
+    EXPECT_EQ(element["width"].get<int>(), 100);
+    EXPECT_FLOAT_EQ(static_cast<float>(run.dump["state"]["mapZoomX"].get<double>()), 0.1f);
     const auto image = media::decodePicture(shot);
     ASSERT_TRUE(image.has_value());
     // Drawn at a tenth: x and y 20 to 30. The screen log covers most of that corner; the
@@ -171,13 +171,13 @@ TEST(BuilderEditing, ScrollingLeavesStretchedElements) {
     const Json& stretched = run.dump["elements"][1];
     // Raster 32: right and down move the map by 32; held LEFT in raster OFF moves 1 per
     // examination (key down, two mouse moves, key up: three examinations see it held).
-    EXPECT_EQ(plain["x"].asInt(), 100 + 32 - 3);
-    EXPECT_EQ(plain["y"].asInt(), 50 + 32);
-    EXPECT_EQ(stretched["x"].asInt(), 0);
-    EXPECT_EQ(stretched["y"].asInt(), 0);
-    EXPECT_EQ(stretched["width"].asInt(), 640) << "drawn stretched to the desktop";
-    EXPECT_EQ(run.dump["state"]["mapScrollX"].asInt(), 29);
-    EXPECT_EQ(run.dump["state"]["mapScrollY"].asInt(), 32);
+    EXPECT_EQ(plain["x"].get<int>(), 100 + 32 - 3);
+    EXPECT_EQ(plain["y"].get<int>(), 50 + 32);
+    EXPECT_EQ(stretched["x"].get<int>(), 0);
+    EXPECT_EQ(stretched["y"].get<int>(), 0);
+    EXPECT_EQ(stretched["width"].get<int>(), 640) << "drawn stretched to the desktop";
+    EXPECT_EQ(run.dump["state"]["mapScrollX"].get<int>(), 29);
+    EXPECT_EQ(run.dump["state"]["mapScrollY"].get<int>(), 32);
 }
 
 TEST(BuilderEditing, WheelResizesTheSelectedTypeKeepingItsRatio) {
@@ -188,10 +188,10 @@ TEST(BuilderEditing, WheelResizesTheSelectedTypeKeepingItsRatio) {
         workspace.run(kRasterOff + "wheel 2\n" + click(10, 10) + "wheel -100\n" + click(100, 100));
     ASSERT_TRUE(run.dumpRead) << run.output;
     // h + 2 * (20 / 40) = 21, w + 2 * (40 / 20) = 44; -100 would go below 1 and is ignored.
-    EXPECT_EQ(run.dump["tiles"][0]["width"].asInt(), 44);
-    EXPECT_EQ(run.dump["tiles"][0]["height"].asInt(), 21);
-    EXPECT_EQ(run.dump["elements"][0]["width"].asInt(), 44);
-    EXPECT_EQ(run.dump["elements"][1]["height"].asInt(), 21);
+    EXPECT_EQ(run.dump["tiles"][0]["width"].get<int>(), 44);
+    EXPECT_EQ(run.dump["tiles"][0]["height"].get<int>(), 21);
+    EXPECT_EQ(run.dump["elements"][0]["width"].get<int>(), 44);
+    EXPECT_EQ(run.dump["elements"][1]["height"].get<int>(), 21);
 }
 
 }  // namespace

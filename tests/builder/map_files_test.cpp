@@ -9,6 +9,7 @@
 #include "builder_workspace.h"
 #include "formats/map_directory.h"
 #include "formats/map_file.h"
+#include "support/game_map.h"
 
 namespace builder_tests {
 namespace {
@@ -31,13 +32,13 @@ TEST(BuilderMapFiles, RedrawMapWritesOnlyAliveElementsAndReloads) {
     const DaraRun run = workspace.run(kRasterOff + click(10, 300) + click(100, 300) +
                                       click(200, 300) + click(105, 305, "right") + "menu 115\n");
     ASSERT_TRUE(run.dumpRead) << run.output;
-    EXPECT_EQ(run.dump["state"]["lastElement"].asInt(), 1);
+    EXPECT_EQ(run.dump["state"]["lastElement"].get<int>(), 1);
     EXPECT_EQ(aliveCount(run.dump), 2);
-    EXPECT_EQ(run.dump["elements"][1]["x"].asInt(), 200);
+    EXPECT_EQ(run.dump["elements"][1]["x"].get<int>(), 200);
     const auto file = formats::readBuilderMapFile(workspace.file("1"));
     ASSERT_TRUE(file.has_value());
     EXPECT_EQ(file->tiles.size(), 2u);
-    EXPECT_EQ(run.dump["windows"]["tiles"]["title"].asString(), "Actual Map ID#: ");
+    EXPECT_EQ(run.dump["windows"]["tiles"]["title"].get<std::string>(), "Actual Map ID#: ");
 }
 
 TEST(BuilderMapFiles, WorkMapHeaderThatIsNotANumberGivesScrollZero) {
@@ -46,18 +47,19 @@ TEST(BuilderMapFiles, WorkMapHeaderThatIsNotANumberGivesScrollZero) {
               "left\r\nup\r\n" + tileRecord("B", 5, 6, 2) + "ENGINETILEINFOEND\r\n");
     const DaraRun plain = workspace.run("");
     ASSERT_TRUE(plain.dumpRead) << plain.output;
-    EXPECT_EQ(plain.dump["state"]["mapScrollX"].asInt(), 0);
-    EXPECT_EQ(plain.dump["state"]["mapScrollY"].asInt(), 0);
-    EXPECT_EQ(plain.dump["elements"][0]["name"].asString(), "B");
-    EXPECT_EQ(plain.dump["elements"][0]["tileIndex"].asInt(), 1);
-    EXPECT_EQ(plain.dump["state"]["maxUsedLayer"].asInt(), 2);
+    EXPECT_EQ(plain.dump["state"]["mapScrollX"].get<int>(), 0);
+    EXPECT_EQ(plain.dump["state"]["mapScrollY"].get<int>(), 0);
+    EXPECT_EQ(plain.dump["elements"][0]["name"].get<std::string>(), "B");
+    EXPECT_EQ(plain.dump["elements"][0]["tileIndex"].get<int>(), 1);
+    EXPECT_EQ(plain.dump["state"]["maxUsedLayer"].get<int>(), 2);
 
     writeFile(workspace.file("1"),
               "12\r\n-7\r\n" + tileRecord("NOSUCH", 5, 6, 0) + "ENGINETILEINFOEND\r\n");
     const DaraRun numbers = workspace.run("");
-    EXPECT_EQ(numbers.dump["state"]["mapScrollX"].asInt(), 12);
-    EXPECT_EQ(numbers.dump["state"]["mapScrollY"].asInt(), -7);
-    EXPECT_EQ(numbers.dump["elements"][0]["name"].asString(), "B") << "unknown: the last type";
+    EXPECT_EQ(numbers.dump["state"]["mapScrollX"].get<int>(), 12);
+    EXPECT_EQ(numbers.dump["state"]["mapScrollY"].get<int>(), -7);
+    EXPECT_EQ(numbers.dump["elements"][0]["name"].get<std::string>(), "B")
+        << "unknown: the last type";
 }
 
 TEST(BuilderMapFiles, MapFolderLoadsLayersZeroTo128InOrder) {
@@ -72,16 +74,16 @@ TEST(BuilderMapFiles, MapFolderLoadsLayersZeroTo128InOrder) {
     const Json& elements = run.dump["elements"];
     ASSERT_EQ(elements.size(), 4u);
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(elements[i]["x"].asInt(), i + 1);
-    EXPECT_EQ(elements[3]["layer"].asInt(), 5);
-    EXPECT_EQ(run.dump["state"]["maxUsedLayer"].asInt(), 5);
-    EXPECT_EQ(run.dump["state"]["mapScrollX"].asInt(), 4);
-    EXPECT_EQ(run.dump["state"]["mapIdText"].asString(), folder + "\\");
+        EXPECT_EQ(elements[i]["x"].get<int>(), i + 1);
+    EXPECT_EQ(elements[3]["layer"].get<int>(), 5);
+    EXPECT_EQ(run.dump["state"]["maxUsedLayer"].get<int>(), 5);
+    EXPECT_EQ(run.dump["state"]["mapScrollX"].get<int>(), 4);
+    EXPECT_EQ(run.dump["state"]["mapIdText"].get<std::string>(), folder + "\\");
 
     // A cancelled browser does nothing.
     const DaraRun cancelled = workspace.run("browse cancel\nmenu 129\n");
-    EXPECT_EQ(cancelled.dump["state"]["lastElement"].asInt(), -1);
-    EXPECT_EQ(cancelled.dump["state"]["mapIdText"].asString(), "");
+    EXPECT_EQ(cancelled.dump["state"]["lastElement"].get<int>(), -1);
+    EXPECT_EQ(cancelled.dump["state"]["mapIdText"].get<std::string>(), "");
 }
 
 TEST(BuilderMapFiles, PlaceDeleteUndoAndSaveAMapFolderTheGameReads) {
@@ -95,10 +97,10 @@ TEST(BuilderMapFiles, PlaceDeleteUndoAndSaveAMapFolderTheGameReads) {
     ASSERT_TRUE(run.dumpRead) << run.output;
     EXPECT_TRUE(run.messages.empty()) << run.output;
     // The undo brought back the map after the second placement: two elements.
-    EXPECT_EQ(run.dump["state"]["lastElement"].asInt(), 1);
+    EXPECT_EQ(run.dump["state"]["lastElement"].get<int>(), 1);
     EXPECT_EQ(aliveCount(run.dump), 1);
 
-    const formats::GameMap map = formats::readGameMap(folder);
+    const testing_support::GameMap map = testing_support::readGameMap(folder);
     ASSERT_EQ(map.tiles.size(), 1u);
     EXPECT_EQ(map.tiles[0].name, "A");
     EXPECT_EQ(map.tiles[0].x, 40.0f);
@@ -117,12 +119,12 @@ TEST(BuilderMapFiles, UndoStepsBackOnePlacementAndRedoWrapsToTheNewest) {
                       "dump " + workspace.file("redo1.json") + "\nkey tap R\n");
     ASSERT_TRUE(run.dumpRead) << run.output;
     const Json undo1 = parseOrNull(readFile(workspace.file("undo1.json")));
-    EXPECT_EQ(undo1["state"]["lastElement"].asInt(), 0) << "one element after one undo";
-    EXPECT_EQ(undo1["state"]["undoPosition"].asInt(), 0);
+    EXPECT_EQ(undo1["state"]["lastElement"].get<int>(), 0) << "one element after one undo";
+    EXPECT_EQ(undo1["state"]["undoPosition"].get<int>(), 0);
     const Json redo1 = parseOrNull(readFile(workspace.file("redo1.json")));
-    EXPECT_EQ(redo1["state"]["undoPosition"].asInt(), 1) << "wrapped to the highest undo";
-    EXPECT_EQ(run.dump["state"]["undoPosition"].asInt(), 0);
-    EXPECT_EQ(run.dump["state"]["lastElement"].asInt(), 0);
+    EXPECT_EQ(redo1["state"]["undoPosition"].get<int>(), 1) << "wrapped to the highest undo";
+    EXPECT_EQ(run.dump["state"]["undoPosition"].get<int>(), 0);
+    EXPECT_EQ(run.dump["state"]["lastElement"].get<int>(), 0);
     EXPECT_TRUE(fs::exists(workspace.file("LOG/UNDO_0")));
     EXPECT_TRUE(fs::exists(workspace.file("LOG/UNDO_1")));
 }
@@ -136,18 +138,18 @@ TEST(BuilderMapFiles, QuitAndNewMapAskFirst) {
     EXPECT_EQ(run.exitCode, 0);
     ASSERT_TRUE(run.dumpRead) << run.output;
     const Json still = parseOrNull(readFile(workspace.file("still.json")));
-    EXPECT_EQ(still["state"]["quit"].asInt(), 0);
-    EXPECT_EQ(still["state"]["lastElement"].asInt(), 0);
-    EXPECT_EQ(run.dump["state"]["quit"].asInt(), 1);
-    EXPECT_EQ(run.dump["state"]["lastElement"].asInt(), -1) << "new map; nothing after quit";
+    EXPECT_EQ(still["state"]["quit"].get<int>(), 0);
+    EXPECT_EQ(still["state"]["lastElement"].get<int>(), 0);
+    EXPECT_EQ(run.dump["state"]["quit"].get<int>(), 1);
+    EXPECT_EQ(run.dump["state"]["lastElement"].get<int>(), -1) << "new map; nothing after quit";
     ASSERT_EQ(run.messages.size(), 4u);
-    EXPECT_EQ(run.messages[0]["caption"].asString(), "MAP BUILDER ERROR:");
-    EXPECT_EQ(run.messages[0]["text"].asString(), "START NEW MAP ?");
-    EXPECT_EQ(run.messages[1]["caption"].asString(), "MAP BUILDER: Quit?");
-    EXPECT_EQ(run.messages[1]["text"].asString(),
+    EXPECT_EQ(run.messages[0]["caption"].get<std::string>(), "MAP BUILDER ERROR:");
+    EXPECT_EQ(run.messages[0]["text"].get<std::string>(), "START NEW MAP ?");
+    EXPECT_EQ(run.messages[1]["caption"].get<std::string>(), "MAP BUILDER: Quit?");
+    EXPECT_EQ(run.messages[1]["text"].get<std::string>(),
               "Do you really want to quit\nMAP Builder?\nNot saved MAPs will be lost");
     EXPECT_EQ(run.messages[1]["buttons"].size(), 2u);
-    EXPECT_EQ(run.messages[3]["answer"].asString(), "Yes");
+    EXPECT_EQ(run.messages[3]["answer"].get<std::string>(), "Yes");
 }
 
 TEST(BuilderMapFiles, AFaultWritesTheReportAndALoadableBackup) {
@@ -159,8 +161,8 @@ TEST(BuilderMapFiles, AFaultWritesTheReportAndALoadableBackup) {
     const DaraRun second = workspace.run(script);
     EXPECT_EQ(first.exitCode, 3);
     ASSERT_EQ(second.messages.size(), 1u) << second.output;
-    EXPECT_EQ(second.messages[0]["caption"].asString(), "RIVORERAR FATAL ERROR:");
-    const std::string text = second.messages[0]["text"].asString();
+    EXPECT_EQ(second.messages[0]["caption"].get<std::string>(), "RIVORERAR FATAL ERROR:");
+    const std::string text = second.messages[0]["text"].get<std::string>();
     std::smatch match;
     ASSERT_TRUE(std::regex_search(
         text, match,
@@ -183,7 +185,7 @@ TEST(BuilderMapFiles, AFaultWritesTheReportAndALoadableBackup) {
     EXPECT_EQ(blocks, 2) << log;
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 12) << log;
     // The builder ended at the fault: nothing after it ran.
-    EXPECT_EQ(second.dump["state"]["lastElement"].asInt(), 1);
+    EXPECT_EQ(second.dump["state"]["lastElement"].get<int>(), 1);
 }
 
 // A file named USER stands where the folder belongs: the backup goes to the log path and
@@ -196,7 +198,7 @@ TEST(BuilderMapFiles, AFaultWithoutAUserFolderNamesWhereTheBackupReallyIs) {
     const DaraRun moved = workspace.run(script);
     EXPECT_EQ(moved.exitCode, 3);
     ASSERT_FALSE(moved.messages.empty()) << moved.output;
-    const std::string text = moved.messages.back()["text"].asString();
+    const std::string text = moved.messages.back()["text"].get<std::string>();
     std::smatch match;
     ASSERT_TRUE(std::regex_search(
         text, match,
@@ -216,12 +218,12 @@ TEST(BuilderMapFiles, AFaultWithoutAUserFolderNamesWhereTheBackupReallyIs) {
     const DaraRun lost = workspace.run(script);
     EXPECT_EQ(lost.exitCode, 3);
     ASSERT_FALSE(lost.messages.empty()) << lost.output;
-    EXPECT_EQ(lost.messages.back()["caption"].asString(), "RIVORERAR FATAL ERROR:");
+    EXPECT_EQ(lost.messages.back()["caption"].get<std::string>(), "RIVORERAR FATAL ERROR:");
     EXPECT_TRUE(std::regex_match(
-        lost.messages.back()["text"].asString(),
+        lost.messages.back()["text"].get<std::string>(),
         std::regex("Description could not be stored in: _ERR!!!!\\.txt\\nBackup off your work "
                    "could not be stored:USER\\\\_LAZARUS[0-9]+")))
-        << lost.messages.back()["text"].asString();
+        << lost.messages.back()["text"].get<std::string>();
 }
 
 TEST(BuilderMapFiles, ACrashSignalAlsoLeavesTheReportAndTheBackup) {
@@ -230,7 +232,7 @@ TEST(BuilderMapFiles, ACrashSignalAlsoLeavesTheReportAndTheBackup) {
     EXPECT_EQ(run.exitCode, 3) << run.output;
     ASSERT_EQ(run.messages.size(), 1u) << run.output;
     std::smatch match;
-    const std::string text = run.messages[0]["text"].asString();
+    const std::string text = run.messages[0]["text"].get<std::string>();
     ASSERT_TRUE(std::regex_search(text, match, std::regex("_LAZARUS([0-9]+)\\n"))) << text;
     const auto map = formats::readBuilderMapFile(workspace.file("USER/_LAZARUS" + match[1].str()));
     ASSERT_TRUE(map.has_value());

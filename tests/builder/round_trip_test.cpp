@@ -61,35 +61,36 @@ TEST(BuilderRoundTrip, ALevelMadeInTheBuilderLoadsInTheGame) {
         workspace.path());
     ASSERT_EQ(played.exitCode, 0) << played.output;
     const auto dump = game_test::readDump(workspace.file("game.json"));
-    const auto& engine = *dump.find("engine");
-    const double scaleX = engine.find("scalerX")->number;
-    const double scaleY = engine.find("scalerY")->number;
-    EXPECT_EQ(engine.find("actualMapId")->number, 5);
+    const auto& engine = dump.at("engine");
+    const double scaleX = engine.at("scalerX").get<double>();
+    const double scaleY = engine.at("scalerY").get<double>();
+    EXPECT_EQ(engine.at("actualMapId").get<double>(), 5);
 
     // The builder's elements in the order the game loads them: layer by layer.
     std::vector<const Json*> expected;
-    for (const Json& element : elements.items)
+    for (const Json& element : elements)
         expected.push_back(&element);
     std::stable_sort(expected.begin(), expected.end(), [](const Json* a, const Json* b) {
-        return (*a)["layer"].asInt() < (*b)["layer"].asInt();
+        return (*a)["layer"].get<int>() < (*b)["layer"].get<int>();
     });
-    const auto& objects = dump.find("objects")->items;
+    const auto& objects = dump.at("objects");
     ASSERT_GE(objects.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const Json& element = *expected[i];
         const auto& object = objects[i];
-        const std::string name = element["name"].asString();
-        EXPECT_EQ(object.find("tileName")->text, name) << i;
+        const std::string name = element["name"].get<std::string>();
+        EXPECT_EQ(object.at("tileName").get<std::string>(), name) << i;
         if (name == "BG") {  // stretched: the whole screen
-            EXPECT_EQ(object.find("posX")->number, 0) << i;
-            EXPECT_EQ(object.find("width")->number, 320) << i;
+            EXPECT_EQ(object.at("posX").get<double>(), 0) << i;
+            EXPECT_EQ(object.at("width").get<double>(), 320) << i;
             continue;
         }
-        EXPECT_NEAR(object.find("posX")->number, element["x"].asInt() * scaleX, 0.5) << i;
-        EXPECT_NEAR(object.find("posY")->number, element["y"].asInt() * scaleY, 0.5) << i;
-        EXPECT_NEAR(object.find("width")->number, element["width"].asInt() * scaleX, 0.5) << i;
+        EXPECT_NEAR(object.at("posX").get<double>(), element["x"].get<int>() * scaleX, 0.5) << i;
+        EXPECT_NEAR(object.at("posY").get<double>(), element["y"].get<int>() * scaleY, 0.5) << i;
+        EXPECT_NEAR(object.at("width").get<double>(), element["width"].get<int>() * scaleX, 0.5)
+            << i;
         // A's DNA as edited in the DNA window and saved.
-        const double alpha = object.find("worldFTileTransparency")->number;
+        const double alpha = object.at("worldFTileTransparency").get<double>();
         EXPECT_EQ(alpha, name == "A" ? 200 : 255) << i;
     }
     EXPECT_NE(testing_support::readFile(workspace.file("GFX/A.dll")).find("worldFTileID\r\nHERO"),
@@ -120,7 +121,7 @@ TEST(BuilderRoundTrip, TheDemoOpensInTheBuilder) {
     for (const auto& entry : fs::directory_iterator(demo.file("DATA/GFX")))
         pictures += entry.path().extension() == ".png" ? 1 : 0;
     EXPECT_EQ((*dump)["tiles"].size(), pictures);
-    EXPECT_EQ((*dump)["state"]["lastElement"].asInt(), 52) << "the 53 objects of the title map";
+    EXPECT_EQ((*dump)["state"]["lastElement"].get<int>(), 52) << "the 53 objects of the title map";
     EXPECT_EQ(aliveCount(*dump), 53);
     // The mini map: the whole 800 x 600 map at a tenth.
     const auto mini = media::decodePicture(demo.file("1_MiniMap.png"));

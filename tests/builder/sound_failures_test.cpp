@@ -8,6 +8,7 @@
 #include "engine/media/pictures.h"
 #include "formats/map_directory.h"
 #include "formats/map_file.h"
+#include "support/game_map.h"
 
 namespace builder_tests {
 namespace {
@@ -24,8 +25,8 @@ TEST(BuilderSoundFailures, MapFolderSaveNamesTheFileItCouldNotWrite) {
     const DaraRun run = workspace.run(kRasterOff + click(10, 300) + "key tap PGDN\n" +
                                       click(60, 300) + "browse " + folder + "\nmenu 128\n");
     ASSERT_EQ(run.messages.size(), 1u) << run.output;
-    EXPECT_EQ(run.messages[0]["caption"].asString(), "MAP BUILDER ERROR:");
-    const std::string text = run.messages[0]["text"].asString();
+    EXPECT_EQ(run.messages[0]["caption"].get<std::string>(), "MAP BUILDER ERROR:");
+    const std::string text = run.messages[0]["text"].get<std::string>();
     EXPECT_NE(text.find(folder + "\\1"), std::string::npos) << text;
     EXPECT_EQ(text.find(folder + "\\0"), std::string::npos) << "layer 0 was written: " << text;
     EXPECT_EQ(readFile(folder + "/1/keep"), "mine");
@@ -42,12 +43,12 @@ TEST(BuilderSoundFailures, RedrawMapThatCannotWriteKeepsTheWorkMap) {
                                       click(65, 305, "right") + "menu 115\n");
     ASSERT_TRUE(run.dumpRead) << run.output;
     ASSERT_EQ(run.messages.size(), 1u) << run.output;
-    EXPECT_NE(run.messages[0]["text"].asString().find("Redraw MAP"), std::string::npos);
-    EXPECT_NE(run.messages[0]["text"].asString().find("\n1\n"), std::string::npos)
-        << run.messages[0]["text"].asString();
-    EXPECT_EQ(run.dump["state"]["lastElement"].asInt(), 1) << "not reloaded";
+    EXPECT_NE(run.messages[0]["text"].get<std::string>().find("Redraw MAP"), std::string::npos);
+    EXPECT_NE(run.messages[0]["text"].get<std::string>().find("\n1\n"), std::string::npos)
+        << run.messages[0]["text"].get<std::string>();
+    EXPECT_EQ(run.dump["state"]["lastElement"].get<int>(), 1) << "not reloaded";
     EXPECT_EQ(aliveCount(run.dump), 1);
-    EXPECT_EQ(run.dump["elements"][0]["name"].asString(), "A");
+    EXPECT_EQ(run.dump["elements"][0]["name"].get<std::string>(), "A");
 }
 
 TEST(BuilderSoundFailures, UndoToASnapshotThatCannotBeReadKeepsTheWorkMap) {
@@ -56,11 +57,11 @@ TEST(BuilderSoundFailures, UndoToASnapshotThatCannotBeReadKeepsTheWorkMap) {
     const DaraRun run = workspace.run(kRasterOff + click(10, 300) + click(60, 300) + "key tap U\n");
     ASSERT_TRUE(run.dumpRead) << run.output;
     ASSERT_EQ(run.messages.size(), 1u) << run.output;
-    EXPECT_EQ(run.messages[0]["text"].asString(), "Undo/Redo LOG - Save Failed.");
-    EXPECT_EQ(run.dump["state"]["undoPosition"].asInt(), 0);
-    EXPECT_EQ(run.dump["state"]["lastElement"].asInt(), 1);
+    EXPECT_EQ(run.messages[0]["text"].get<std::string>(), "Undo/Redo LOG - Save Failed.");
+    EXPECT_EQ(run.dump["state"]["undoPosition"].get<int>(), 0);
+    EXPECT_EQ(run.dump["state"]["lastElement"].get<int>(), 1);
     EXPECT_EQ(aliveCount(run.dump), 2);
-    EXPECT_EQ(run.dump["elements"][1]["name"].asString(), "A");
+    EXPECT_EQ(run.dump["elements"][1]["name"].get<std::string>(), "A");
 }
 
 TEST(BuilderSoundFailures, AMapLargerThanTheTableStopsAtItsEndAndSaysSo) {
@@ -74,10 +75,10 @@ TEST(BuilderSoundFailures, AMapLargerThanTheTableStopsAtItsEndAndSaysSo) {
     writeFile(workspace.file("1"), map + "ENGINETILEINFOEND\r\n");
     const DaraRun run = workspace.run(click(10, 300));
     ASSERT_TRUE(run.dumpRead) << run.output;
-    EXPECT_EQ(run.dump["state"]["lastElement"].asInt(), 2);
-    EXPECT_EQ(run.dump["elements"][2]["x"].asInt(), 2);
+    EXPECT_EQ(run.dump["state"]["lastElement"].get<int>(), 2);
+    EXPECT_EQ(run.dump["elements"][2]["x"].get<int>(), 2);
     ASSERT_EQ(run.messages.size(), 1u) << run.output;
-    EXPECT_NE(run.messages[0]["text"].asString().find("(3)"), std::string::npos);
+    EXPECT_NE(run.messages[0]["text"].get<std::string>().find("(3)"), std::string::npos);
 }
 
 TEST(BuilderSoundFailures, ElementsOnTheStartLayerAreDrawnAndSaved) {
@@ -88,11 +89,11 @@ TEST(BuilderSoundFailures, ElementsOnTheStartLayerAreDrawnAndSaved) {
     const DaraRun run = workspace.run(kRasterOff + click(300, 300) + "mouse 500 400\nscreenshot " +
                                       shot + "\nbrowse " + folder + "\nmenu 128\n");
     ASSERT_TRUE(run.dumpRead) << run.output;
-    EXPECT_EQ(run.dump["state"]["maxUsedLayer"].asInt(), 1);
+    EXPECT_EQ(run.dump["state"]["maxUsedLayer"].get<int>(), 1);
     const auto image = media::decodePicture(shot);
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(image->at(308, 308) & 0xFFFFFFu, 0xFF0000u);
-    const formats::GameMap map = formats::readGameMap(folder);
+    const testing_support::GameMap map = testing_support::readGameMap(folder);
     ASSERT_EQ(map.tiles.size(), 1u);
     EXPECT_EQ(map.tiles[0].layer, 1);
 }

@@ -12,24 +12,24 @@ TEST(BuilderStartup, OpensThreeWindowsOnTheDesktop) {
     ASSERT_EQ(run.exitCode, 0) << run.output;
     ASSERT_TRUE(run.dumpRead) << run.output;
     const Json& windows = run.dump["windows"];
-    EXPECT_EQ(windows["main"]["title"].asString(),
+    EXPECT_EQ(windows["main"]["title"].get<std::string>(),
               "RIVORERAR VERSION A140811 BASED ON ROZO BUILDER VERSION 0.7");
-    EXPECT_EQ(windows["main"]["width"].asInt(), 640);
-    EXPECT_EQ(windows["main"]["height"].asInt(), 480);
-    EXPECT_EQ(windows["tiles"]["title"].asString(), "Tiles");
-    EXPECT_EQ(windows["tiles"]["x"].asInt(), 0);
-    EXPECT_EQ(windows["tiles"]["width"].asInt(), 160);
-    EXPECT_EQ(windows["tiles"]["height"].asInt(), 120);
-    EXPECT_EQ(windows["dna"]["title"].asString(), "DNA_DESCRIPTOR_WINDOW");
-    EXPECT_EQ(windows["dna"]["x"].asInt(), 160);
-    EXPECT_EQ(windows["dna"]["y"].asInt(), 0);
+    EXPECT_EQ(windows["main"]["width"].get<int>(), 640);
+    EXPECT_EQ(windows["main"]["height"].get<int>(), 480);
+    EXPECT_EQ(windows["tiles"]["title"].get<std::string>(), "Tiles");
+    EXPECT_EQ(windows["tiles"]["x"].get<int>(), 0);
+    EXPECT_EQ(windows["tiles"]["width"].get<int>(), 160);
+    EXPECT_EQ(windows["tiles"]["height"].get<int>(), 120);
+    EXPECT_EQ(windows["dna"]["title"].get<std::string>(), "DNA_DESCRIPTOR_WINDOW");
+    EXPECT_EQ(windows["dna"]["x"].get<int>(), 160);
+    EXPECT_EQ(windows["dna"]["y"].get<int>(), 0);
     EXPECT_TRUE(run.messages.empty());
-    EXPECT_EQ(run.dump["state"]["workMapFile"].asString(), "1");
-    EXPECT_EQ(run.dump["state"]["screenWidth"].asInt(), 640);
+    EXPECT_EQ(run.dump["state"]["workMapFile"].get<std::string>(), "1");
+    EXPECT_EQ(run.dump["state"]["screenWidth"].get<int>(), 640);
     ASSERT_EQ(run.dump["tiles"].size(), 2u);
-    EXPECT_EQ(run.dump["tiles"][0]["name"].asString(), "A");
-    EXPECT_EQ(run.dump["tiles"][1]["width"].asInt(), 32);
-    EXPECT_EQ(run.dump["tiles"][1]["valid"].asInt(), 1);
+    EXPECT_EQ(run.dump["tiles"][0]["name"].get<std::string>(), "A");
+    EXPECT_EQ(run.dump["tiles"][1]["width"].get<int>(), 32);
+    EXPECT_EQ(run.dump["tiles"][1]["valid"].get<int>(), 1);
 }
 
 }  // namespace
@@ -45,11 +45,11 @@ TEST(BuilderStartup, WithoutTheStartIniTheBuilderEndsWithTheStartupBox) {
     const DaraRun run = workspace.run("mouse 10 10\n");
     EXPECT_NE(run.exitCode, 0);
     ASSERT_EQ(run.messages.size(), 1u) << run.output;
-    EXPECT_EQ(run.messages[0]["caption"].asString(), "DARA ERROR ");
-    EXPECT_EQ(run.messages[0]["text"].asString(),
+    EXPECT_EQ(run.messages[0]["caption"].get<std::string>(), "DARA ERROR ");
+    EXPECT_EQ(run.messages[0]["text"].get<std::string>(),
               workspace.path() + "\\\\_DATA\\ini.txt Result:   0   FAIL");
-    EXPECT_EQ(run.messages[0]["buttons"][0].asString(), "OK");
-    EXPECT_FALSE(run.dump["windows"]["main"]["exists"].boolean) << "no window was opened";
+    EXPECT_EQ(run.messages[0]["buttons"][0].get<std::string>(), "OK");
+    EXPECT_FALSE(run.dump["windows"]["main"]["exists"].get<bool>()) << "no window was opened";
 }
 
 TEST(BuilderStartup, WindowModeOtherThanZeroEndsWithMessage100) {
@@ -59,10 +59,10 @@ TEST(BuilderStartup, WindowModeOtherThanZeroEndsWithMessage100) {
     const DaraRun run = workspace.run("mouse 10 10\n");
     EXPECT_NE(run.exitCode, 0);
     ASSERT_EQ(run.messages.size(), 1u) << run.output;
-    EXPECT_EQ(run.messages[0]["caption"].asString(), "MAP BUILDER ERROR:");
-    EXPECT_EQ(run.messages[0]["text"].asString(), "Can Not Open Main Window");
-    EXPECT_FALSE(run.dump["windows"]["main"]["exists"].boolean);
-    EXPECT_FALSE(run.dump["windows"]["tiles"]["exists"].boolean);
+    EXPECT_EQ(run.messages[0]["caption"].get<std::string>(), "MAP BUILDER ERROR:");
+    EXPECT_EQ(run.messages[0]["text"].get<std::string>(), "Can Not Open Main Window");
+    EXPECT_FALSE(run.dump["windows"]["main"]["exists"].get<bool>());
+    EXPECT_FALSE(run.dump["windows"]["tiles"]["exists"].get<bool>());
     // The rest of start-up ran: the catalogue is there.
     EXPECT_EQ(run.dump["tiles"].size(), 2u);
 }
@@ -74,12 +74,12 @@ TEST(BuilderStartup, ApplicationPathsAreGluedToTheWorkingDirectory) {
     const DaraRun run = workspace.run("");
     ASSERT_TRUE(run.dumpRead) << run.output;
     const Json& state = run.dump["state"];
-    EXPECT_EQ(state["baseDirectory"].asString(), workspace.path() + "\\");
-    EXPECT_EQ(state["gfxPath"].asString(), workspace.path() + "\\\\GFX\\");
-    EXPECT_EQ(state["logPath"].asString(), workspace.path() + "\\LOG\\");
+    EXPECT_EQ(state["baseDirectory"].get<std::string>(), workspace.path() + "\\");
+    EXPECT_EQ(state["gfxPath"].get<std::string>(), workspace.path() + "\\\\GFX\\");
+    EXPECT_EQ(state["logPath"].get<std::string>(), workspace.path() + "\\LOG\\");
     // DNA, APPINIFILE and DEFAULTINISCRIPT are used as given.
-    EXPECT_EQ(state["applicationIni"].asString(), "_DATA\\app.ini");
-    EXPECT_EQ(state["gfxCodec"].asString(), ".png");
+    EXPECT_EQ(state["applicationIni"].get<std::string>(), "_DATA\\app.ini");
+    EXPECT_EQ(state["gfxCodec"].get<std::string>(), ".png");
     EXPECT_EQ(run.dump["tiles"].size(), 2u);
 }
 
@@ -94,9 +94,9 @@ TEST(BuilderStartup, KeysOnlyCountInTheFirstLineOfARecord) {
             configRecord("APPINIFILE", "_DATA\\app.ini") + configRecord("B", "255") + "B\r\n");
     const DaraRun run = workspace.run("");
     ASSERT_TRUE(run.dumpRead) << run.output;
-    EXPECT_EQ(run.dump["state"]["maxElements"].asInt(), 7);
-    EXPECT_EQ(run.dump["state"]["matrixRaster"].asInt(), 16);
-    EXPECT_EQ(run.dump["state"]["transparentBlue"].asInt(), 0)
+    EXPECT_EQ(run.dump["state"]["maxElements"].get<int>(), 7);
+    EXPECT_EQ(run.dump["state"]["matrixRaster"].get<int>(), 16);
+    EXPECT_EQ(run.dump["state"]["transparentBlue"].get<int>(), 0)
         << "a record cut short by the end reads its value as empty";
 }
 
@@ -107,8 +107,8 @@ TEST(BuilderStartup, ADefaultScriptWithoutAppIniShowsAnEmptyName) {
     const DaraRun run = workspace.run("");
     EXPECT_NE(run.exitCode, 0);
     ASSERT_EQ(run.messages.size(), 1u) << run.output;
-    EXPECT_EQ(run.messages[0]["caption"].asString(), "DARA ERROR ");
-    EXPECT_EQ(run.messages[0]["text"].asString(), " Result:   0   FAIL");
+    EXPECT_EQ(run.messages[0]["caption"].get<std::string>(), "DARA ERROR ");
+    EXPECT_EQ(run.messages[0]["text"].get<std::string>(), " Result:   0   FAIL");
 }
 
 TEST(BuilderStartup, TabAndTheCloseButtonHideTheToolWindows) {
@@ -121,15 +121,15 @@ TEST(BuilderStartup, TabAndTheCloseButtonHideTheToolWindows) {
                       shown + "\ntiles close\nmouse 3 3\nkey tap H\n");
     ASSERT_TRUE(run.dumpRead) << run.output;
     const Json first = parseOrNull(testing_support::readFile(hidden));
-    EXPECT_EQ(first["state"]["windowsHidden"].asInt(), 1);
-    EXPECT_FALSE(first["windows"]["tiles"]["visible"].boolean);
-    EXPECT_FALSE(first["windows"]["dna"]["visible"].boolean);
-    EXPECT_TRUE(first["windows"]["main"]["visible"].boolean);
+    EXPECT_EQ(first["state"]["windowsHidden"].get<int>(), 1);
+    EXPECT_FALSE(first["windows"]["tiles"]["visible"].get<bool>());
+    EXPECT_FALSE(first["windows"]["dna"]["visible"].get<bool>());
+    EXPECT_TRUE(first["windows"]["main"]["visible"].get<bool>());
     const Json second = parseOrNull(testing_support::readFile(shown));
-    EXPECT_TRUE(second["windows"]["tiles"]["visible"].boolean);
-    EXPECT_EQ(run.dump["state"]["windowsHidden"].asInt(), 1);
-    EXPECT_FALSE(run.dump["windows"]["dna"]["visible"].boolean);
-    EXPECT_EQ(run.dump["state"]["helpShown"].asInt(), 1);
+    EXPECT_TRUE(second["windows"]["tiles"]["visible"].get<bool>());
+    EXPECT_EQ(run.dump["state"]["windowsHidden"].get<int>(), 1);
+    EXPECT_FALSE(run.dump["windows"]["dna"]["visible"].get<bool>());
+    EXPECT_EQ(run.dump["state"]["helpShown"].get<int>(), 1);
 }
 
 TEST(BuilderStartup, CommandLine) {

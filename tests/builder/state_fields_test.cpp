@@ -11,7 +11,7 @@
 #include "builder/configuration.h"
 #include "builder/state_dump.h"
 #include "fake_host.h"
-#include "support/json_reader.h"
+#include "support/json.h"
 
 namespace builder_tests {
 namespace {
@@ -123,8 +123,8 @@ TEST(BuilderStateFields, TheDumpWritesEveryListedFieldOnceInOrder) {
     const auto dump = testing_support::json::parse(builder::dumpBuilderState(builder));
     ASSERT_TRUE(dump.has_value());
     std::vector<std::string> written;
-    for (const auto& [name, value] : testing_support::json::member(*dump, "state").members)
-        written.push_back(name);
+    for (const auto& entry : testing_support::json::member(*dump, "state").items())
+        written.push_back(entry.key());
     EXPECT_EQ(written,
               std::vector<std::string>(std::begin(kDumpedFields), std::end(kDumpedFields)));
     EXPECT_EQ(written.size(), 71u);

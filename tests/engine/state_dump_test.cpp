@@ -9,50 +9,49 @@
 #include "engine/config_keys.h"
 #include "engine/world_object.h"
 #include "engine_fixture.h"
-#include "support/json_reader.h"
+#include "support/json.h"
 
 namespace {
 
 namespace json = testing_support::json;
 using json::member;
-using Kind = json::Value::Kind;
 using StateDumpTest = EngineTest;
 
 TEST_F(StateDumpTest, FreshStateHasEverySection) {
     engineSettings.version = "Caf\xE9";
     const auto dump = json::parse(engine::dumpEngineState(3));
     ASSERT_TRUE(dump.has_value());
-    EXPECT_EQ(member(*dump, "turn").number, 3.0);
+    EXPECT_EQ(member(*dump, "turn").get<double>(), 3.0);
 
     const json::Value& state = member(*dump, "engine");
-    EXPECT_EQ(state.members.size(), engine::engineStateFields().size());
-    EXPECT_EQ(member(state, "actualMapId").number, -1000.0);
-    EXPECT_EQ(member(state, "drawLast").number, -1.0);
-    EXPECT_EQ(member(state, "SCRW").number, 1.0);
-    EXPECT_EQ(member(state, "multitask").number, 0.0);
-    EXPECT_EQ(member(state, "version").text, "Caf\xC3\xA9");  // byte 0xE9 is U+00E9
+    EXPECT_EQ(state.size(), engine::engineStateFields().size());
+    EXPECT_EQ(member(state, "actualMapId").get<double>(), -1000.0);
+    EXPECT_EQ(member(state, "drawLast").get<double>(), -1.0);
+    EXPECT_EQ(member(state, "SCRW").get<double>(), 1.0);
+    EXPECT_EQ(member(state, "multitask").get<double>(), 0.0);
+    EXPECT_EQ(member(state, "version").get<std::string>(), "Caf\xC3\xA9");  // byte 0xE9 is U+00E9
 
     const json::Value& settings = member(*dump, "settings");
-    EXPECT_EQ(settings.members.size(), engine::configKeys().size() + 3);
-    EXPECT_EQ(member(settings, "TIMERBASE").number, 50.0);
-    EXPECT_EQ(member(settings, "APPMODE").text, "REGION");
-    EXPECT_EQ(member(settings, "ERRORPATH").text, base());
-    EXPECT_EQ(member(settings, "GFXCODEC").kind, Kind::String);
+    EXPECT_EQ(settings.size(), engine::configKeys().size() + 3);
+    EXPECT_EQ(member(settings, "TIMERBASE").get<double>(), 50.0);
+    EXPECT_EQ(member(settings, "APPMODE").get<std::string>(), "REGION");
+    EXPECT_EQ(member(settings, "ERRORPATH").get<std::string>(), base());
+    EXPECT_EQ(member(settings, "GFXCODEC").is_string(), true);
 
-    EXPECT_EQ(member(*dump, "coreErrorTexts").items.size(), 12u);
+    EXPECT_EQ(member(*dump, "coreErrorTexts").size(), 12u);
     const json::Value& status = member(*dump, "playerStatus");
-    ASSERT_EQ(status.items.size(), 6u);
-    EXPECT_EQ(member(status.items[0], "entry").number, 1.0);
-    EXPECT_EQ(member(status.items[5], "entry").number, 6.0);
+    ASSERT_EQ(status.size(), 6u);
+    EXPECT_EQ(member(status[0], "entry").get<double>(), 1.0);
+    EXPECT_EQ(member(status[5], "entry").get<double>(), 6.0);
 
     const json::Value& objects = member(*dump, "objects");
-    ASSERT_EQ(objects.items.size(), 1u);  // objectLast 0: the first record
+    ASSERT_EQ(objects.size(), 1u);  // objectLast 0: the first record
     for (const auto& field : kWorldObjectFields)
-        member(objects.items[0], field.name);
+        member(objects[0], field.name);
 
-    EXPECT_TRUE(member(*dump, "drawList").items.empty());
-    EXPECT_EQ(member(*dump, "collisionList").items.size(), 1u);
-    EXPECT_TRUE(member(*dump, "mirrorList").items.empty());
+    EXPECT_TRUE(member(*dump, "drawList").empty());
+    EXPECT_EQ(member(*dump, "collisionList").size(), 1u);
+    EXPECT_TRUE(member(*dump, "mirrorList").empty());
 }
 
 TEST_F(StateDumpTest, ListsAndObjectsFollowTheirLastIndexes) {
@@ -67,16 +66,16 @@ TEST_F(StateDumpTest, ListsAndObjectsFollowTheirLastIndexes) {
     engineSettings.playerStatus[4] = {"@@", 25};
     const auto dump = json::parse(engine::dumpEngineState(0));
     ASSERT_TRUE(dump.has_value());
-    EXPECT_EQ(member(*dump, "drawList").items.size(), 2u);
-    EXPECT_EQ(member(*dump, "drawList").items[0].number, 4.0);
-    EXPECT_EQ(member(*dump, "mirrorList").items.size(), 2u);
-    EXPECT_EQ(member(*dump, "weaponList").items.size(), 3u);
+    EXPECT_EQ(member(*dump, "drawList").size(), 2u);
+    EXPECT_EQ(member(*dump, "drawList")[0].get<double>(), 4.0);
+    EXPECT_EQ(member(*dump, "mirrorList").size(), 2u);
+    EXPECT_EQ(member(*dump, "weaponList").size(), 3u);
     const json::Value& objects = member(*dump, "objects");
-    ASSERT_EQ(objects.items.size(), 3u);
-    EXPECT_EQ(member(objects.items[2], "objectSound").number, 11.0);
-    const json::Value& life = member(*dump, "playerStatus").items[3];
-    EXPECT_EQ(member(life, "text").text, "@@");
-    EXPECT_EQ(member(life, "value").number, 25.0);
+    ASSERT_EQ(objects.size(), 3u);
+    EXPECT_EQ(member(objects[2], "objectSound").get<double>(), 11.0);
+    const json::Value& life = member(*dump, "playerStatus")[3];
+    EXPECT_EQ(member(life, "text").get<std::string>(), "@@");
+    EXPECT_EQ(member(life, "value").get<double>(), 25.0);
 }
 
 // A row of a record's field list: its name, its key (settings) and where the dump puts it.
@@ -110,8 +109,8 @@ constexpr std::string_view kDnaList[] = {
 
 std::vector<std::string> memberNames(const json::Value& object) {
     std::vector<std::string> names;
-    for (const auto& [name, value] : object.members)
-        names.push_back(name);
+    for (const auto& entry : object.items())
+        names.push_back(entry.key());
     return names;
 }
 
@@ -140,8 +139,8 @@ TEST_F(StateDumpTest, EveryListedFieldAppearsOnceInItsPlace) {
         objectNames.emplace_back(row.name);
     objectNames.emplace_back("animationSets");
     const json::Value& objects = member(*dump, "objects");
-    ASSERT_EQ(objects.items.size(), 1u);
-    EXPECT_EQ(memberNames(objects.items[0]), objectNames);
+    ASSERT_EQ(objects.size(), 1u);
+    EXPECT_EQ(memberNames(objects[0]), objectNames);
     for (const std::string_view name : kDnaList)
         EXPECT_EQ(std::count(objectNames.begin(), objectNames.end(), name), 1) << name;
 }

@@ -6,7 +6,7 @@
 #include "engine/state_dump.h"
 #include "engine/world_object.h"
 #include "engine_fixture.h"
-#include "support/json_reader.h"
+#include "support/json.h"
 
 namespace {
 
@@ -68,14 +68,14 @@ TEST_F(WorldObjectTableTest, TheDumpNamesEveryFieldOnceAndTheSetCounters) {
     const auto dump = json::parse(engine::dumpEngineState(0));
     ASSERT_TRUE(dump.has_value());
     const json::Value& objects = member(*dump, "objects");
-    ASSERT_EQ(objects.items.size(), 1u);
-    const json::Value& first = objects.items[0];
-    EXPECT_EQ(member(first, "worldFTileIDString").text, "WANZE");
+    ASSERT_EQ(objects.size(), 1u);
+    const json::Value& first = objects[0];
+    EXPECT_EQ(member(first, "worldFTileIDString").get<std::string>(), "WANZE");
     const json::Value& sets = member(first, "animationSets");
-    ASSERT_EQ(sets.members.size(), 5u);
-    EXPECT_EQ(member(member(sets, "UP"), "frameCount").number, 4.0);
-    EXPECT_EQ(member(member(sets, "UP"), "currentFrame").number, 2.0);
-    EXPECT_EQ(member(member(sets, "DEFAULT"), "frameCount").number, 0.0);
+    ASSERT_EQ(sets.size(), 5u);
+    EXPECT_EQ(member(member(sets, "UP"), "frameCount").get<double>(), 4.0);
+    EXPECT_EQ(member(member(sets, "UP"), "currentFrame").get<double>(), 2.0);
+    EXPECT_EQ(member(member(sets, "DEFAULT"), "frameCount").get<double>(), 0.0);
 }
 
 }  // namespace

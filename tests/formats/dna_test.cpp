@@ -440,13 +440,12 @@ TEST(DnaFile, WriteReadWriteIsByteStableOnDisk) {
     const std::vector<DnaPair> rows = {{"hp", "5"}, {"worldFTileRotate", "1.5"}, {"x", ""}};
     ASSERT_TRUE(formats::writeDnaFile(path, rows));
     const std::string first = readFile(path);
-    auto pairs = formats::readDnaPairs(path);
-    ASSERT_TRUE(pairs.has_value());
+    auto pairs = formats::parseDnaPairs(first);
     // Read back, the trailer comes in as four pairs; the window leaves out lines with ";".
-    std::erase_if(*pairs, [](const DnaPair& p) {
+    std::erase_if(pairs, [](const DnaPair& p) {
         return p.key.find(';') != std::string::npos || p.value.find(';') != std::string::npos;
     });
-    ASSERT_TRUE(formats::writeDnaFile(path, *pairs));
+    ASSERT_TRUE(formats::writeDnaFile(path, pairs));
     EXPECT_EQ(readFile(path), first);
 }
 

@@ -9,6 +9,7 @@
 
 #include "formats/level_cache.h"
 #include "formats/map_directory.h"
+#include "support/game_map.h"
 #include "support/test_support.h"
 
 namespace {
@@ -35,7 +36,7 @@ std::vector<std::string> entries(const std::string& directory) {
 TEST(MapDirectory, GameReadsLayersZeroTo24InOrderAndSkipsMissingOnes) {
     TempDir dir;
     writeFile(dir.file("7/3"), layerText({{"ONLY", 0, 1, 2, 3, 4, 3}}));
-    auto map = formats::readGameMap(dir.file("7"));
+    auto map = testing_support::readGameMap(dir.file("7"));
     EXPECT_EQ(map.layerFilesRead, 1);
     ASSERT_EQ(map.tiles.size(), 1u);
     EXPECT_EQ(map.tiles[0].name, "ONLY");
@@ -43,13 +44,13 @@ TEST(MapDirectory, GameReadsLayersZeroTo24InOrderAndSkipsMissingOnes) {
     writeFile(dir.file("7/0"), layerText({{"FIRST", 0, 0, 0, 0, 0, 0}}));
     writeFile(dir.file("7/24"), layerText({{"TOP", 0, 0, 0, 0, 0, 24}}));
     writeFile(dir.file("7/30"), layerText({{"NEVER", 0, 0, 0, 0, 0, 30}}));
-    map = formats::readGameMap(dir.file("7"));
+    map = testing_support::readGameMap(dir.file("7"));
     ASSERT_EQ(map.tiles.size(), 3u);
     EXPECT_EQ(map.tiles[0].name, "FIRST");
     EXPECT_EQ(map.tiles[1].name, "ONLY");
     EXPECT_EQ(map.tiles[2].name, "TOP");
 
-    EXPECT_TRUE(formats::readGameMap(dir.file("missing")).tiles.empty());
+    EXPECT_TRUE(testing_support::readGameMap(dir.file("missing")).tiles.empty());
 
     // The builder skips missing layer files the same way.
     TempDir only;
@@ -89,7 +90,7 @@ TEST(MapDirectory, BuilderSavesAndReloadsATileOnLayer30) {
     EXPECT_EQ(back.tiles[1].y, 8);
     EXPECT_EQ(back.tiles[2].name, "HIGH");
     EXPECT_EQ(back.tiles[2].layer, 30);
-    EXPECT_EQ(formats::readGameMap(folder).tiles.size(), 2u);  // the game stops at 24
+    EXPECT_EQ(testing_support::readGameMap(folder).tiles.size(), 2u);  // the game stops at 24
 }
 
 // A map saved, opened in the builder and saved again is the same map, file for file.
@@ -130,11 +131,11 @@ TEST(MapDirectory, ARecordNamingAnotherLayerMovesToThatFileOnTheNextSave) {
     writeFile(dir.file("2"),
               "0\r\n0\r\nTILE\r\nMOVER\r\n0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n"
               "ENGINETILEINFOEND\r\n");
-    const auto read = formats::readGameMap(dir.path());
+    const auto read = testing_support::readGameMap(dir.path());
     ASSERT_EQ(read.tiles.size(), 1u);
     EXPECT_EQ(read.tiles[0].layer, 5);
     formats::saveMapDirectory({.directory = dir.path(), .records = read.tiles, .highestLayer = 5});
-    EXPECT_EQ(formats::readGameMap(dir.path()).tiles.size(), 1u);
+    EXPECT_EQ(testing_support::readGameMap(dir.path()).tiles.size(), 1u);
     EXPECT_EQ(readFile(dir.file("2")), "0\r\n0\r\nENGINETILEINFOEND\r\n");
     EXPECT_NE(readFile(dir.file("5")).find("MOVER"), std::string::npos);
 }
@@ -206,7 +207,7 @@ TEST(MapDirectory, UnsafeTileNamesNeverBecomePathsOfWrittenFiles) {
     EXPECT_TRUE(entries(root.file("map/_DATA/2DGFX")).empty());
     EXPECT_EQ(entries(root.file("map")), (std::vector<std::string>{"0", "_", "_DATA"}));
     // The records themselves are kept: a name is only text inside the layer file.
-    EXPECT_EQ(formats::readGameMap(root.file("map")).tiles.size(), 4u);
+    EXPECT_EQ(testing_support::readGameMap(root.file("map")).tiles.size(), 4u);
 }
 
 TEST(MapDirectory, ALayerThatCannotBeWrittenIsReportedAndTheRestIsWritten) {
@@ -219,7 +220,7 @@ TEST(MapDirectory, ALayerThatCannotBeWrittenIsReportedAndTheRestIsWritten) {
     EXPECT_EQ(result.layersFailed, 1);
     EXPECT_EQ(result.layersWritten, 2);
     EXPECT_TRUE(result.tileCountWritten);
-    EXPECT_EQ(formats::readGameMap(dir.path()).tiles.size(), 2u);
+    EXPECT_EQ(testing_support::readGameMap(dir.path()).tiles.size(), 2u);
 }
 
 TEST(MapDirectory, AFailedLayerWriteKeepsTheOldFileAndIsReported) {
@@ -271,7 +272,7 @@ TEST(LevelCache, WritesAll25LayersAndReadsBackByteStable) {
               "0\r\n0\r\nTILE\r\nPLAYER\r\n0\r\n160\r\n320\r\n53\r\n40\r\n3\r\n"
               "ENGINETILEINFOEND\r\n");
 
-    const auto reread = formats::readGameMap(formats::levelCacheDirectory(cacheDir, 5));
+    const auto reread = testing_support::readGameMap(formats::levelCacheDirectory(cacheDir, 5));
     ASSERT_EQ(reread.tiles.size(), 2u);
     const std::string first = readFile(cache.file("5/0")) + readFile(cache.file("5/3"));
     ASSERT_TRUE(formats::saveLevelCache(cacheDir, 5, reread.tiles));

@@ -17,6 +17,7 @@
 #include "formats/dna_apply.h"
 #include "formats/dna_file.h"
 #include "formats/map_directory.h"
+#include "support/game_map.h"
 #include "support/test_support.h"
 
 namespace {
@@ -87,7 +88,7 @@ std::map<std::string, std::string> dnaOf(const std::string& tile) {
 MapContent readMap(std::int32_t id) {
     MapContent content;
     const auto map =
-        formats::readGameMap((kDemo / "DATA/MAPS" / std::to_string(id)).string() + "/");
+        testing_support::readGameMap((kDemo / "DATA/MAPS" / std::to_string(id)).string() + "/");
     for (const formats::TileRecord& record : map.tiles) {
         auto dna = dnaOf(record.name);
         content.tiles.push_back(record.name);

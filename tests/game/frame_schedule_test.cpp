@@ -115,7 +115,7 @@ TEST(GameFrames, InjectedFaultsGiveOneReportPerTurnAndTheGameGoesOn) {
     EXPECT_EQ(engineValue(readDump(dir.file("t2.json")), "errorDetected"), 0);
     EXPECT_EQ(engineValue(readDump(dir.file("t3.json")), "errorDetected"), 1);
     EXPECT_EQ(engineValue(readDump(dir.file("t4.json")), "errorDetected"), 0);
-    EXPECT_EQ(readDump(dir.file("end.json")).find("turn")->number, 6);
+    EXPECT_EQ(readDump(dir.file("end.json")).at("turn").get<double>(), 6);
 
     // Faults in two turns: one block each.
     TempDir again;

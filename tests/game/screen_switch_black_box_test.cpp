@@ -51,7 +51,7 @@ TEST(ScreenSwitch, GameOverLeadsToTheClosingScreenAndTheProgramEnd) {
     const auto end = readDump(dir.file("end.json"));
     EXPECT_EQ(engineValue(end, "actualMapId"), 4095);
     // Two switches of 3 s: the program ended near turn 360, long before turn 1000.
-    const double turn = end.find("turn")->number;
+    const double turn = end.at("turn").get<double>();
     EXPECT_GT(turn, 350);
     EXPECT_LT(turn, 380);
 }

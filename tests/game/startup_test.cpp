@@ -83,7 +83,7 @@ TEST(GameStartUp, WindowHdWinsOverFullScreenAndNegativeFullScreenOpensNothing) {
     EXPECT_EQ(result.exitCode, 0) << result.output;
     EXPECT_EQ(readFile(dir.file("boxes.log")), "");
     dump = readDump(dir.file("none.json"));
-    EXPECT_EQ(dump.find("turn")->number, 0);  // the main loop never ran
+    EXPECT_EQ(dump.at("turn").get<double>(), 0);  // the main loop never ran
     EXPECT_EQ(engineValue(dump, "screenOpen"), 0);
     EXPECT_EQ(engineValue(dump, "windowWidth"), 0);
 }
@@ -107,16 +107,16 @@ TEST(GameStartUp, RunWritesTheSettingsLogAndItsDumpShowsTheConfiguredValues) {
     EXPECT_NE(log.find("MAPS LOCATED: .\\MAPS\\\r\n"), std::string::npos);
 
     const auto dump = readDump(dir.file("out.json"));
-    EXPECT_EQ(dump.find("turn")->number, 100);
-    const json::Value& settings = *dump.find("settings");
-    EXPECT_EQ(settings.find("VERSION")->text, "USER 8");  // user.crc wins
-    EXPECT_EQ(settings.find("TIMERBASE")->number, 20);    // only ini.crc sets it
-    EXPECT_EQ(settings.find("WINDOWW")->number, 1024);    // only user.crc sets it
-    EXPECT_EQ(settings.find("MULTITASK")->number, 44);
-    EXPECT_EQ(settings.find("SOURCEWIDTH")->number, 800);
-    EXPECT_EQ(settings.find("SOUNDCODEC")->text, ".ogg");
-    EXPECT_EQ(settings.find("GFXCODEC")->text, ".png");
-    EXPECT_EQ(dump.find("coreErrorTexts")->items.at(6).text, "Configuration missing");
+    EXPECT_EQ(dump.at("turn").get<double>(), 100);
+    const json::Value& settings = dump.at("settings");
+    EXPECT_EQ(settings.at("VERSION").get<std::string>(), "USER 8");  // user.crc wins
+    EXPECT_EQ(settings.at("TIMERBASE").get<double>(), 20);           // only ini.crc sets it
+    EXPECT_EQ(settings.at("WINDOWW").get<double>(), 1024);           // only user.crc sets it
+    EXPECT_EQ(settings.at("MULTITASK").get<double>(), 44);
+    EXPECT_EQ(settings.at("SOURCEWIDTH").get<double>(), 800);
+    EXPECT_EQ(settings.at("SOUNDCODEC").get<std::string>(), ".ogg");
+    EXPECT_EQ(settings.at("GFXCODEC").get<std::string>(), ".png");
+    EXPECT_EQ(dump.at("coreErrorTexts").at(6).get<std::string>(), "Configuration missing");
     // The first turn switched to the APPENTRY map.
     EXPECT_EQ(engineValue(dump, "actualMapId"), 4);
     EXPECT_EQ(engineValue(dump, "nextMapId"), 4);

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/base/date_text.h"
 #include "engine/media/headless/headless_platform.h"
 #include "engine/media/pictures.h"
 #include "engine/media/services.h"
@@ -21,10 +23,10 @@ class ServicesTest : public ::testing::Test {
         setMessageObserver(nullptr);
         shutdownServices();
     }
-    void start(Replay replay) {
+    void start(Replay replay, std::uint64_t seed = 1) {
         auto platform = std::make_unique<HeadlessPlatform>(640, 480, std::move(replay));
         headless = platform.get();
-        initServices(std::move(platform), 1);
+        initServices(std::move(platform), seed);
     }
     WindowHandle openTestScreen(int width = 64, int height = 48) {
         const WindowHandle window =
@@ -78,7 +80,8 @@ TEST_F(ServicesTest, DesktopWindowScreenAndClock) {
     EXPECT_EQ(milliseconds() - start, 50u);
     sleepMilliseconds(25);
     EXPECT_EQ(milliseconds() - start, 75u);
-    EXPECT_EQ(dateText("%yyyy,%mm,%dd  TIME:%hh:%ii:%ss"), "2000,01,01  TIME:00:00:00");
+    EXPECT_EQ(base::formatDate("%yyyy,%mm,%dd  TIME:%hh:%ii:%ss", localTime()),
+              "2000,01,01  TIME:00:00:00");
 }
 
 TEST_F(ServicesTest, EventPollFeedsInputAndObserver) {
@@ -212,10 +215,12 @@ TEST_F(ServicesTest, MessageBoxesAnswerTheFirstButtonAndAreObserved) {
 
 TEST_F(ServicesTest, RandomFollowsTheSeed) {
     std::vector<int> first, second;
-    seedRandom(5);
+    shutdownServices();
+    start({}, 5);
     for (int i = 0; i < 20; ++i)
         first.push_back(randomInt(100));
-    seedRandom(5);
+    shutdownServices();
+    start({}, 5);
     for (int i = 0; i < 20; ++i)
         second.push_back(randomInt(100));
     EXPECT_EQ(first, second);

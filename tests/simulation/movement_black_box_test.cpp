@@ -55,10 +55,9 @@ void writeLevel(const TempDir& dir, const std::vector<Tile>& tiles,
 }
 
 double field(const json::Value& dump, std::size_t index, std::string_view name) {
-    const json::Value* objects = dump.find("objects");
-    if (objects == nullptr || objects->items.size() <= index) return NAN;
-    const json::Value* value = objects->items[index].find(name);
-    return value ? value->number : NAN;
+    if (!dump.contains("objects") || dump["objects"].size() <= index) return NAN;
+    const json::Value& object = dump["objects"][index];
+    return object.contains(name) ? object[std::string(name)].get<double>() : NAN;
 }
 
 // A keyboard player walking right toward a wall with a box in its way, a crate on a
@@ -184,7 +183,7 @@ TEST(MovementBlackBox, HostileValuesGiveFaultReportsNeverACrash) {
               readFile(dir.file("CORE/ini.crc")) + pairs({{"DYNAMICSCROLL", "1"}}));
     const auto result = runHeadless(dir, {"--frames", "1000", "--dump", "end.json"}, "800x600");
     ASSERT_EQ(result.exitCode, 0) << result.output;
-    EXPECT_EQ(readDump(dir.file("end.json")).find("turn")->number, 1000);
+    EXPECT_EQ(readDump(dir.file("end.json")).at("turn").get<double>(), 1000);
     const std::string report = std::filesystem::exists(dir.file("CORE/errors.log"))
                                    ? readFile(dir.file("CORE/errors.log"))
                                    : "";

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "support/json_reader.h"
+#include "support/json.h"
 #include "support/test_support.h"
 
 namespace game_test {
@@ -80,9 +80,10 @@ inline json::Value readDump(const std::string& path) {
 
 // A number of the dump's "engine" section (NaN when it is absent).
 inline double engineValue(const json::Value& dump, std::string_view field) {
-    const json::Value* engine = dump.find("engine");
-    const json::Value* value = engine ? engine->find(field) : nullptr;
-    return value ? value->number : std::numeric_limits<double>::quiet_NaN();
+    const auto engine = dump.find("engine");
+    if (engine == dump.end()) return std::numeric_limits<double>::quiet_NaN();
+    const auto value = engine->find(field);
+    return value != engine->end() ? value->get<double>() : std::numeric_limits<double>::quiet_NaN();
 }
 
 // Width and height of a PNG file from its header; 0 x 0 when it is no PNG.

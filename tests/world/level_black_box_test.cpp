@@ -46,14 +46,14 @@ void writeLevel(const TempDir& dir) {
 }
 
 const json::Value* objectAt(const json::Value& dump, std::size_t index) {
-    const json::Value* objects = dump.find("objects");
-    if (objects == nullptr || objects->items.size() <= index) return nullptr;
-    return &objects->items[index];
+    const auto objects = dump.find("objects");
+    if (objects == dump.end() || !objects->is_array() || objects->size() <= index) return nullptr;
+    return &(*objects)[index];
 }
 
 double field(const json::Value& object, std::string_view name) {
-    const json::Value* value = object.find(name);
-    return value ? value->number : -1.0;
+    const auto value = object.find(name);
+    return value != object.end() ? value->get<double>() : -1.0;
 }
 
 TEST(LevelBlackBox, AGeneratedLevelIsFittedAndStreamedOnScreen) {

@@ -15,14 +15,45 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/media/compositor.h"
-#include "engine/media/headless/harness_options.h"
 #include "engine/media/headless/replay.h"
 
 namespace media {
+
+// What a test or automation run asks of the harness (the game's command line fills it).
+// Without any of it the program runs as a player starts it.
+struct TurnFile {
+    int turn = 0;
+    std::string path;  // a host path
+    bool operator==(const TurnFile&) const = default;
+};
+
+// A test aid: raise count faults in the world update of main-loop turn `turn`.
+struct FaultInjection {
+    int turn = 0;
+    int count = 0;
+    bool operator==(const FaultInjection&) const = default;
+};
+
+struct HarnessOptions {
+    bool headless = false;
+    int desktopWidth = 1920;  // desktop 0 in headless mode
+    int desktopHeight = 1080;
+    std::optional<int> frames;  // end after this main-loop turn
+    std::optional<std::uint64_t> seed;
+    std::string replayPath;
+    std::string recordPath;
+    std::vector<TurnFile> screenshots;
+    std::vector<TurnFile> dumpsAt;
+    std::string dumpPath;
+    std::string messageLogPath;
+    bool timing = false;
+    std::optional<FaultInjection> injectFault;  // headless runs only
+};
 
 class Harness {
   public:

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <fstream>
 #include <limits>
 #include <optional>
 #include <sstream>
+
+#include "engine/base/text_values.h"
+#include "engine/media/files.h"
 
 namespace media {
 namespace {
@@ -25,28 +27,14 @@ std::vector<std::string_view> splitWords(std::string_view line) {
     return words;
 }
 
-// A decimal number with an optional '-' (signed) or a decimal or 0x hex number (codes).
+// A decimal number with an optional '-' (signed) or a decimal or 0x hex number (codes),
+// at most INT_MAX in size.
 std::optional<long long> parseNumber(std::string_view word, bool allowHex, bool allowSign) {
-    if (word.empty()) return std::nullopt;
-    bool negative = false;
-    if (allowSign && word.front() == '-') {
-        negative = true;
-        word.remove_prefix(1);
-    }
-    int base = 10;
+    constexpr long long kLargest = std::numeric_limits<int>::max();
     if (allowHex && word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X')) {
-        base = 16;
-        word.remove_prefix(2);
+        return base::parseStrictInteger(word.substr(2), 0LL, kLargest, 16);
     }
-    if (word.empty()) return std::nullopt;
-    unsigned long long value = 0;
-    const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value, base);
-    if (ec != std::errc{} || end != word.data() + word.size()) return std::nullopt;
-    if (value > static_cast<unsigned long long>(std::numeric_limits<int>::max())) {
-        return std::nullopt;
-    }
-    const auto magnitude = static_cast<long long>(value);
-    return negative ? -magnitude : magnitude;
+    return base::parseStrictInteger(word, allowSign ? -kLargest : 0LL, kLargest);
 }
 
 struct LineError {
@@ -166,17 +154,13 @@ class LineParser {
 bool parseReplay(std::string_view text, Replay& replay, std::string& error) {
     Replay parsed;
     std::size_t lineNumber = 0;
-    std::size_t position = 0;
-    while (position < text.size()) {
-        std::size_t end = text.find('\n', position);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(position, end - position);
-        position = end + 1;
+    LineReader lines(text);
+    while (!lines.atEnd()) {
+        std::string_view line = lines.next();
         ++lineNumber;
         if (const std::size_t hash = line.find('#'); hash != std::string_view::npos) {
             line = line.substr(0, hash);
         }
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         std::vector<std::string_view> words = splitWords(line);
         if (words.empty()) continue;
         if (words[0] == "joystick") {

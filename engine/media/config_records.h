@@ -1,5 +1,6 @@
-// The builder's configuration files: four-line records (key, an ignored line, value, an
-// ignored line) to the end of the file. Keys are compared whole and exactly.
+// Configuration files of four-line records (key, an ignored line, value, an ignored line) to
+// the end of the file: the game's codec file and the builder's configuration chain. Keys
+// are compared whole and exactly by the callers.
 #pragma once
 
 #include <optional>
@@ -7,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace builder {
+namespace media {
 
 struct ConfigRecord {
     std::string key;
@@ -21,4 +22,4 @@ std::vector<ConfigRecord> parseConfigRecords(std::string_view text);
 // nullopt when the file cannot be opened for reading.
 std::optional<std::vector<ConfigRecord>> readConfigRecords(std::string_view path);
 
-}  // namespace builder
+}  // namespace media

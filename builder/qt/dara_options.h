@@ -1,4 +1,5 @@
-// The command line of DARA.
+// The command line of DARA, read with Qt's command-line parser. Both "--script FILE" and
+// "--script=FILE" work.
 #pragma once
 
 #include <optional>

@@ -1,12 +1,12 @@
-#include "builder/config_records.h"
+#include "engine/media/config_records.h"
 
 #include "engine/media/files.h"
 
-namespace builder {
+namespace media {
 
 std::vector<ConfigRecord> parseConfigRecords(std::string_view text) {
     std::vector<ConfigRecord> records;
-    media::LineReader lines(text);
+    LineReader lines(text);
     while (!lines.atEnd()) {
         ConfigRecord record;
         record.key = std::string(lines.next());
@@ -21,9 +21,9 @@ std::vector<ConfigRecord> parseConfigRecords(std::string_view text) {
 std::optional<std::vector<ConfigRecord>> readConfigRecords(std::string_view path) {
     // An empty name names no file (the working directory itself would otherwise open).
     if (path.empty()) return std::nullopt;
-    const std::optional<std::string> text = media::readWholeFile(path);
+    const std::optional<std::string> text = readWholeFile(path);
     if (!text) return std::nullopt;
     return parseConfigRecords(*text);
 }
 
-}  // namespace builder
+}  // namespace media
