@@ -175,7 +175,17 @@ std::array<Kernel, 100> buildKernelTable() {
 
 const std::array<Kernel, 100> kKernels = buildKernelTable();
 
+bool baselineForced = false;
+
 }  // namespace
+
+void forceBaselineKernels(bool force) {
+    baselineForced = force;
+}
+
+bool wideKernelsActive() {
+    return false;
+}
 
 void blendSpan(Argb* destination, const Argb* source, int count, int drawAlpha, int sourceFactor,
                int destinationFactor) {

@@ -86,4 +86,10 @@ constexpr Argb blendPixel(Argb source, Argb destination, int drawAlpha, int sour
 void blendSpan(Argb* destination, const Argb* source, int count, int drawAlpha, int sourceFactor,
                int destinationFactor);
 
+// The kernels run on the widest instruction set the processor has (AVX2 on x86-64, chosen
+// once at start-up), SSE2 otherwise. Forcing the baseline lets tests and benchmarks check
+// and time the SSE2 kernels on any machine; wideKernelsActive tells which set runs.
+void forceBaselineKernels(bool force);
+bool wideKernelsActive();
+
 }  // namespace media::blend
