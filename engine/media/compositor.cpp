@@ -20,6 +20,22 @@ PictureHandle storePicture(Compositor::State& state, Image image, bool knownOpaq
     picture->opaque = knownOpaque || std::all_of(image.pixels.begin(), image.pixels.end(),
                                                  [](Argb pixel) { return alphaOf(pixel) == 255; });
     picture->image = std::move(image);
+    if (!picture->opaque) {
+        const Image& pixels = picture->image;
+        picture->rowExtents.resize(static_cast<std::size_t>(pixels.height));
+        for (int y = 0; y < pixels.height; ++y) {
+            const Argb* row = pixels.pixels.data() + static_cast<std::size_t>(y) * pixels.width;
+            int first = 0;
+            int last = pixels.width;
+            while (first < last && alphaOf(row[first]) == 0) {
+                ++first;
+            }
+            while (last > first && alphaOf(row[last - 1]) == 0) {
+                --last;
+            }
+            picture->rowExtents[static_cast<std::size_t>(y)] = {first, last};
+        }
+    }
     return state.pictures.add(std::move(picture));
 }
 

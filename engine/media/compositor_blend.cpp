@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "engine/media/compositor_blend_sse2.h"
+#include "engine/media/compositor_blend_wide.h"
 
 namespace media::blend {
 namespace {
@@ -175,7 +176,16 @@ std::array<Kernel, 100> buildKernelTable() {
 
 const std::array<Kernel, 100> kKernels = buildKernelTable();
 
+#if defined(RZ_COMPOSITOR_AVX2)
+const bool kHasAvx2 = __builtin_cpu_supports("avx2");
+#else
+constexpr bool kHasAvx2 = false;
+#endif
 bool baselineForced = false;
+
+inline bool wide() {
+    return kHasAvx2 && !baselineForced;
+}
 
 }  // namespace
 
@@ -184,7 +194,60 @@ void forceBaselineKernels(bool force) {
 }
 
 bool wideKernelsActive() {
-    return false;
+    return wide();
+}
+
+void alphaBlendPrepared(Argb* destination, const Argb* prepared, int count) {
+    if (count <= 0) {
+        return;
+    }
+#if defined(RZ_COMPOSITOR_AVX2)
+    if (wide()) {
+        avx2::alphaBlendPrepared(destination, prepared, count);
+        return;
+    }
+#endif
+#if defined(__SSE2__)
+    forEachQuad(destination, prepared, count,
+                [](Argb* out, const Argb* in) { alphaBlendPrepared4(out, load4(in)); });
+#else
+    scalarKernel<5, 6>(destination, prepared, count, 255);
+#endif
+}
+
+void gatherSpan(Argb* out, const Argb* texels, const int* columns, int count) {
+#if defined(RZ_COMPOSITOR_AVX2)
+    if (wide()) {
+        avx2::gatherSpan(out, texels, columns, count);
+        return;
+    }
+#endif
+    for (int i = 0; i < count; ++i) {
+        out[i] = texels[columns[i]];
+    }
+}
+
+void prepareSpan(Argb* out, const Argb* texels, const int* columns, int count, int drawAlpha) {
+#if defined(RZ_COMPOSITOR_AVX2)
+    if (wide()) {
+        avx2::prepareSpan(out, texels, columns, count, drawAlpha);
+        return;
+    }
+#endif
+    int i = 0;
+#if defined(__SSE2__)
+    const __m128i drawAlphaV = _mm_set1_epi32(drawAlpha);
+    for (; i + 4 <= count; i += 4) {
+        const __m128i s = _mm_set_epi32(
+            static_cast<int>(texels[columns[i + 3]]), static_cast<int>(texels[columns[i + 2]]),
+            static_cast<int>(texels[columns[i + 1]]), static_cast<int>(texels[columns[i]]));
+        store4(out + i, withAlpha(s, sourceAlpha4(s, drawAlphaV)));
+    }
+#endif
+    for (; i < count; ++i) {
+        const Argb s = texels[columns[i]];
+        out[i] = (s & 0x00FFFFFFu) | (sourceAlpha(s, drawAlpha) << 24);
+    }
 }
 
 void blendSpan(Argb* destination, const Argb* source, int count, int drawAlpha, int sourceFactor,
@@ -193,6 +256,12 @@ void blendSpan(Argb* destination, const Argb* source, int count, int drawAlpha, 
         destinationFactor > 10) {
         return;
     }
+#if defined(RZ_COMPOSITOR_AVX2)
+    if (wide() && sourceFactor == 5 && destinationFactor == 6) {
+        avx2::alphaBlend(destination, source, count, drawAlpha);
+        return;
+    }
+#endif
     kKernels[static_cast<std::size_t>((sourceFactor - 1) * 10 + (destinationFactor - 1))](
         destination, source, count, drawAlpha);
 }

@@ -86,6 +86,18 @@ constexpr Argb blendPixel(Argb source, Argb destination, int drawAlpha, int sour
 void blendSpan(Argb* destination, const Argb* source, int count, int drawAlpha, int sourceFactor,
                int destinationFactor);
 
+// (5, 6) of count prepared source pixels onto count framebuffer pixels: each prepared pixel
+// holds its a' in the alpha byte (prepareSpan), so this is blendSpan at draw alpha 255.
+void alphaBlendPrepared(Argb* destination, const Argb* prepared, int count);
+
+// out[i] = texels[columns[i]] (the columns of a scaled picture's row).
+void gatherSpan(Argb* out, const Argb* texels, const int* columns, int count);
+
+// out[i] = texels[columns[i]] with its alpha byte replaced by a' = round(alpha * drawAlpha /
+// 255), ready for alphaBlendPrepared; a row of an enlarged picture is prepared once and
+// blended on every screen row that shows it.
+void prepareSpan(Argb* out, const Argb* texels, const int* columns, int count, int drawAlpha);
+
 // The kernels run on the widest instruction set the processor has (AVX2 on x86-64, chosen
 // once at start-up), SSE2 otherwise. Forcing the baseline lets tests and benchmarks check
 // and time the SSE2 kernels on any machine; wideKernelsActive tells which set runs.

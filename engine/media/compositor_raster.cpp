@@ -432,6 +432,45 @@ void drawUnitBilinear(Framebuffer& frame, const Texture& texture, int x, int y, 
     }
 }
 
+// The scaled draw of sprites: nearest texels under (5, 6). Each picture row is prepared once
+// (its texels with a' in the alpha byte) and blended on every screen row that shows it, and
+// only over the columns that show the row's not fully transparent part, which alone can
+// change the screen. columns is the picture column of each of the count pixels from x0,
+// nondecreasing.
+void alphaBlendScaledNearest(Framebuffer& frame, const Texture& texture, double y, double scaleY,
+                             int x0, int y0, int y1, const int* columns, int count, int alpha,
+                             Argb* span) {
+    int previousRow = -1;
+    int first = 0;
+    int last = 0;
+    for (int py = y0; py < y1; ++py) {
+        const int row = clampIndex((py + 0.5 - y) * scaleY, texture.height);
+        if (row != previousRow) {
+            previousRow = row;
+            first = 0;
+            last = count;
+            if (texture.rowExtents != nullptr) {
+                const sample::RowExtent extent = texture.rowExtents[row];
+                first = static_cast<int>(std::lower_bound(columns, columns + count, extent.first) -
+                                         columns);
+                last = static_cast<int>(
+                    std::lower_bound(columns + first, columns + count, extent.last) - columns);
+            }
+            blend::prepareSpan(span + first,
+                               texture.pixels + static_cast<std::size_t>(row) * texture.width,
+                               columns + first, last - first, alpha);
+        }
+        if (first >= last) {
+            continue;
+        }
+        Argb* target = frame.pixels.data() + static_cast<std::size_t>(py) * frame.width + x0;
+        if (py + 1 < y1) {
+            prefetchSpan(target + frame.width + first, static_cast<std::size_t>(last - first));
+        }
+        blend::alphaBlendPrepared(target + first, span + first, last - first);
+    }
+}
+
 }  // namespace
 
 void drawScaled(Framebuffer& frame, const Texture& texture, double x, double y, double width,
@@ -476,6 +515,12 @@ void drawScaled(Framebuffer& frame, const Texture& texture, double x, double y, 
     }
     const int* columns = scratch.columns.data();
     const Tap* taps = scratch.taps.data();
+    if (!bilinear && !direct && style.sourceFactor == kBlendSrcAlpha &&
+        style.destinationFactor == kBlendInvSrcAlpha) {
+        alphaBlendScaledNearest(frame, texture, y, scaleY, x0, y0, y1, columns,
+                                static_cast<int>(count), style.alpha, scratch.span.data());
+        return;
+    }
     // Rows that read the same texel rows as the row before (every enlarged picture has
     // them) reuse the samples: copied from the row above when written directly, or kept in
     // the span buffer when blended.
@@ -509,11 +554,9 @@ void drawScaled(Framebuffer& frame, const Texture& texture, double x, double y, 
                                               bottom[c.second], c.weight, row.weight);
                 }
             } else {
-                const Argb* source =
-                    texture.pixels + static_cast<std::size_t>(row.first) * texture.width;
-                for (std::size_t i = 0; i < count; ++i) {
-                    out[i] = source[columns[i]];
-                }
+                blend::gatherSpan(
+                    out, texture.pixels + static_cast<std::size_t>(row.first) * texture.width,
+                    columns, static_cast<int>(count));
             }
         }
         if (!direct) {

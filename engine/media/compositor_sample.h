@@ -21,12 +21,21 @@
 
 namespace media::sample {
 
+// The columns [first, last) of a picture row outside which every pixel has alpha 0 (first ==
+// last for a row without any).
+struct RowExtent {
+    int first = 0;
+    int last = 0;
+};
+
 // A picture as the samplers read it.
 struct Texture {
     const Argb* pixels = nullptr;
     int width = 0;
     int height = 0;
     bool opaque = false;  // every pixel has alpha 255
+    // One extent per row, or nullptr (opaque pictures, grabs): every row is whole.
+    const RowExtent* rowExtents = nullptr;
 };
 
 constexpr Argb bilinearReference(Argb c00, Argb c10, Argb c01, Argb c11, std::uint32_t fx,

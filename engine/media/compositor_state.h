@@ -47,6 +47,9 @@ class HandleTable {
 struct PictureData {
     Image image;
     bool opaque = false;  // every pixel has alpha 255 (lets blending take shortcuts)
+    // Where each row has pixels that are not fully transparent; empty for opaque pictures.
+    // Under blend (5, 6) transparent pixels change nothing, so drawing skips them.
+    std::vector<sample::RowExtent> rowExtents;
 };
 
 // A 3D sprite: its own reference to the picture's pixels and how it is drawn.
@@ -78,7 +81,8 @@ void recyclePixels(Compositor::State& state, const std::shared_ptr<const Picture
 
 // The sampler's view of a picture.
 inline sample::Texture textureOf(const PictureData& picture) {
-    return {picture.image.pixels.data(), picture.image.width, picture.image.height, picture.opaque};
+    return {picture.image.pixels.data(), picture.image.width, picture.image.height, picture.opaque,
+            picture.rowExtents.empty() ? nullptr : picture.rowExtents.data()};
 }
 
 // Stores a picture; 0 when it is empty, larger than the compositor accepts or its pixel

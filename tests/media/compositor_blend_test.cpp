@@ -94,33 +94,74 @@ TEST(CompositorBlend, EveryFactorPairMatchesTheHandFormula) {
 }
 
 TEST(CompositorBlend, KernelsEqualTheReferenceForEveryPairAndAlpha) {
-    std::mt19937 random(1234);
-    std::vector<Argb> source(37);  // not a multiple of the vector width
-    std::vector<Argb> destination(37);
-    std::vector<Argb> expected(37);
-    for (int sf = 1; sf <= 10; ++sf) {
-        for (int df = 1; df <= 10; ++df) {
-            for (int alpha = 0; alpha <= 255; ++alpha) {
-                for (std::size_t i = 0; i < source.size(); ++i) {
-                    source[i] = random();
-                    destination[i] = random();
+    compositor_test::onEveryKernelSet([] {
+        std::mt19937 random(1234);
+        std::vector<Argb> source(37);  // not a multiple of the vector width
+        std::vector<Argb> destination(37);
+        std::vector<Argb> expected(37);
+        for (int sf = 1; sf <= 10; ++sf) {
+            for (int df = 1; df <= 10; ++df) {
+                for (int alpha = 0; alpha <= 255; ++alpha) {
+                    for (std::size_t i = 0; i < source.size(); ++i) {
+                        source[i] = random();
+                        destination[i] = random();
+                    }
+                    // Runs of fully opaque and fully transparent sources take the shortcuts.
+                    for (std::size_t i = 0; i < 8; ++i) {
+                        source[i] |= 0xFF000000u;
+                        source[8 + i] &= 0x00FFFFFFu;
+                    }
+                    for (std::size_t i = 0; i < source.size(); ++i) {
+                        expected[i] =
+                            media::blend::blendPixel(source[i], destination[i], alpha, sf, df);
+                    }
+                    media::blend::blendSpan(destination.data(), source.data(),
+                                            static_cast<int>(source.size()), alpha, sf, df);
+                    ASSERT_EQ(destination, expected)
+                        << "pair " << sf << "," << df << " alpha " << alpha;
                 }
-                // Runs of fully opaque and fully transparent sources take the shortcuts.
-                for (std::size_t i = 0; i < 8; ++i) {
-                    source[i] |= 0xFF000000u;
-                    source[8 + i] &= 0x00FFFFFFu;
-                }
-                for (std::size_t i = 0; i < source.size(); ++i) {
-                    expected[i] =
-                        media::blend::blendPixel(source[i], destination[i], alpha, sf, df);
-                }
-                media::blend::blendSpan(destination.data(), source.data(),
-                                        static_cast<int>(source.size()), alpha, sf, df);
-                ASSERT_EQ(destination, expected)
-                    << "pair " << sf << "," << df << " alpha " << alpha;
             }
         }
-    }
+    });
+}
+
+// A scaled row is gathered once (with a' in its alpha byte) and blended under (5, 6) on every
+// screen row showing it: the same pixels as blendPixel, for every span length up to 20 (the
+// vector steps and every tail) and every draw alpha.
+TEST(CompositorBlend, PreparedRowsEqualTheReference) {
+    compositor_test::onEveryKernelSet([] {
+        std::mt19937 random(77);
+        std::vector<Argb> texels(16);
+        for (int alpha = 0; alpha <= 255; ++alpha) {
+            for (int count = 1; count <= 20; ++count) {
+                for (Argb& texel : texels) {
+                    const Argb pick = random() % 4;  // opaque, transparent or in between
+                    texel = pick == 0   ? random() | 0xFF000000u
+                            : pick == 1 ? random() & 0x00FFFFFFu
+                                        : random();
+                }
+                std::vector<int> columns(static_cast<std::size_t>(count));
+                std::vector<Argb> destination(columns.size());
+                std::vector<Argb> expected(columns.size());
+                std::vector<Argb> gathered(columns.size());
+                std::vector<Argb> prepared(columns.size());
+                for (std::size_t i = 0; i < columns.size(); ++i) {
+                    columns[i] = static_cast<int>(random() % texels.size());
+                    destination[i] = random();
+                    expected[i] =
+                        media::blend::blendPixel(texels[columns[i]], destination[i], alpha, 5, 6);
+                }
+                media::blend::gatherSpan(gathered.data(), texels.data(), columns.data(), count);
+                media::blend::prepareSpan(prepared.data(), texels.data(), columns.data(), count,
+                                          alpha);
+                media::blend::alphaBlendPrepared(destination.data(), prepared.data(), count);
+                ASSERT_EQ(destination, expected) << "alpha " << alpha << " count " << count;
+                for (std::size_t i = 0; i < columns.size(); ++i) {
+                    ASSERT_EQ(gathered[i], texels[columns[i]]);
+                }
+            }
+        }
+    });
 }
 
 TEST(CompositorBlend, BilinearKernelEqualsTheReference) {

@@ -1,0 +1,140 @@
+// AVX2 versions of the hot (5, 6) kernels: eight pixels per step. Compiled for AVX2 function
+// by function, so the program itself stays baseline x86-64; compositor_blend.cpp calls them
+// only when the processor has AVX2. Each gives exactly blendPixel's result.
+#include "engine/media/compositor_blend_wide.h"
+
+#if defined(RZ_COMPOSITOR_AVX2)
+#include <immintrin.h>
+
+#define RZ_AVX2 __attribute__((target("avx2")))
+#define RZ_AVX2_INLINE __attribute__((target("avx2"), always_inline)) inline
+
+namespace media::blend::avx2 {
+namespace {
+
+RZ_AVX2_INLINE __m256i load8(const Argb* pixels) {
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pixels));
+}
+
+RZ_AVX2_INLINE void store8(Argb* pixels, __m256i value) {
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(pixels), value);
+}
+
+// round(x / 255) in 16-bit lanes for x <= 65025, as in the SSE2 kernels.
+RZ_AVX2_INLINE __m256i div255x16(__m256i x) {
+    return _mm256_mulhi_epu16(_mm256_add_epi16(x, _mm256_set1_epi16(128)), _mm256_set1_epi16(257));
+}
+
+// Each pixel's alpha word copied into its four 16-bit lanes.
+RZ_AVX2_INLINE __m256i alphaWords(__m256i pixels16) {
+    return _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(pixels16, 0xFF), 0xFF);
+}
+
+// One half (four pixels in 16-bit lanes): round((s * a + d * (255 - a)) / 255) per channel,
+// the alpha lane of s being a itself. The sum is d * 255 + (s - d) * a, which lies in
+// 0..65025, so 16-bit lanes computing modulo 2^16 give it exactly with one multiply.
+RZ_AVX2_INLINE __m256i mix16(__m256i s, __m256i d, __m256i a) {
+    const __m256i dTimes255 = _mm256_sub_epi16(_mm256_slli_epi16(d, 8), d);
+    return div255x16(_mm256_add_epi16(dTimes255, _mm256_mullo_epi16(_mm256_sub_epi16(s, d), a)));
+}
+
+// (5, 6) of eight source pixels onto out[0..7]. Prepared sources hold a' in their alpha byte
+// already (draw alpha 255 gives a' = alpha exactly); otherwise a' is computed here.
+template <bool Prepared>
+RZ_AVX2_INLINE void alphaBlend8(Argb* out, __m256i s, __m256i drawAlpha16) {
+    const __m256i zero = _mm256_setzero_si256();
+    __m256i sLo = _mm256_unpacklo_epi8(s, zero);
+    __m256i sHi = _mm256_unpackhi_epi8(s, zero);
+    __m256i aLo = alphaWords(sLo);
+    __m256i aHi = alphaWords(sHi);
+    if (!Prepared) {
+        aLo = div255x16(_mm256_mullo_epi16(aLo, drawAlpha16));
+        aHi = div255x16(_mm256_mullo_epi16(aHi, drawAlpha16));
+    }
+    // Per pixel a' = 255 writes the source, a' = 0 leaves the pixel: whole groups skip.
+    const __m256i both = _mm256_packus_epi16(aLo, aHi);
+    const int full = _mm256_movemask_epi8(_mm256_cmpeq_epi8(both, _mm256_set1_epi8(-1)));
+    if (full == -1) {
+        store8(out, s);  // a' = 255 only where alpha and draw alpha are 255
+        return;
+    }
+    if (_mm256_movemask_epi8(_mm256_cmpeq_epi8(both, zero)) == -1) {
+        return;
+    }
+    const __m256i d = load8(out);
+    const __m256i dLo = _mm256_unpacklo_epi8(d, zero);
+    const __m256i dHi = _mm256_unpackhi_epi8(d, zero);
+    if (!Prepared) {
+        sLo = _mm256_blend_epi16(sLo, aLo, 0x88);
+        sHi = _mm256_blend_epi16(sHi, aHi, 0x88);
+    }
+    store8(out, _mm256_packus_epi16(mix16(sLo, dLo, aLo), mix16(sHi, dHi, aHi)));
+}
+
+// Lanes 0..count-1 set, for the masked loads and stores of a span's last pixels.
+RZ_AVX2_INLINE __m256i firstLanes(int count) {
+    return _mm256_cmpgt_epi32(_mm256_set1_epi32(count), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
+}
+
+template <bool Prepared>
+RZ_AVX2_INLINE void alphaBlendRun(Argb* destination, const Argb* source, int count, int drawAlpha) {
+    const __m256i drawAlpha16 = _mm256_set1_epi16(static_cast<short>(drawAlpha));
+    int i = 0;
+    for (; i + 8 <= count; i += 8) {
+        alphaBlend8<Prepared>(destination + i, load8(source + i), drawAlpha16);
+    }
+    const int rest = count - i;
+    if (rest > 0) {
+        // Padded with transparent pixels, which change nothing.
+        alignas(32) Argb padded[8];
+        const __m256i mask = firstLanes(rest);
+        const __m256i s = _mm256_maskload_epi32(reinterpret_cast<const int*>(source + i), mask);
+        store8(padded, _mm256_maskload_epi32(reinterpret_cast<const int*>(destination + i), mask));
+        alphaBlend8<Prepared>(padded, s, drawAlpha16);
+        _mm256_maskstore_epi32(reinterpret_cast<int*>(destination + i), mask, load8(padded));
+    }
+}
+
+}  // namespace
+
+RZ_AVX2 void alphaBlend(Argb* destination, const Argb* source, int count, int drawAlpha) {
+    alphaBlendRun<false>(destination, source, count, drawAlpha);
+}
+
+RZ_AVX2 void alphaBlendPrepared(Argb* destination, const Argb* prepared, int count) {
+    alphaBlendRun<true>(destination, prepared, count, 255);
+}
+
+RZ_AVX2 void gatherSpan(Argb* out, const Argb* texels, const int* columns, int count) {
+    int i = 0;
+    for (; i + 8 <= count; i += 8) {
+        const __m256i index = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(columns + i));
+        store8(out + i, _mm256_i32gather_epi32(reinterpret_cast<const int*>(texels), index, 4));
+    }
+    for (; i < count; ++i) {
+        out[i] = texels[columns[i]];
+    }
+}
+
+RZ_AVX2 void prepareSpan(Argb* out, const Argb* texels, const int* columns, int count,
+                         int drawAlpha) {
+    const __m256i drawAlphaV = _mm256_set1_epi32(drawAlpha);
+    const __m256i colour = _mm256_set1_epi32(0x00FFFFFF);
+    int i = 0;
+    for (; i + 8 <= count; i += 8) {
+        const __m256i index = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(columns + i));
+        const __m256i s = _mm256_i32gather_epi32(reinterpret_cast<const int*>(texels), index, 4);
+        // alpha * drawAlpha < 2^16 sits in the low 16-bit lane; the high lane stays 0.
+        const __m256i a = div255x16(_mm256_mullo_epi16(_mm256_srli_epi32(s, 24), drawAlphaV));
+        store8(out + i, _mm256_or_si256(_mm256_and_si256(s, colour), _mm256_slli_epi32(a, 24)));
+    }
+    for (; i < count; ++i) {
+        const Argb s = texels[columns[i]];
+        out[i] = (s & 0x00FFFFFFu) |
+                 (((s >> 24) * static_cast<std::uint32_t>(drawAlpha) + 127) / 255) << 24;
+    }
+}
+
+}  // namespace media::blend::avx2
+
+#endif

@@ -1,0 +1,19 @@
+// The AVX2 kernels (compositor_blend_avx2.cpp), compiled on x86-64 only and called by
+// compositor_blend.cpp when the processor has AVX2.
+#pragma once
+
+#include "engine/media/image.h"
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define RZ_COMPOSITOR_AVX2 1
+
+namespace media::blend::avx2 {
+
+void alphaBlend(Argb* destination, const Argb* source, int count, int drawAlpha);
+void alphaBlendPrepared(Argb* destination, const Argb* prepared, int count);
+void gatherSpan(Argb* out, const Argb* texels, const int* columns, int count);
+void prepareSpan(Argb* out, const Argb* texels, const int* columns, int count, int drawAlpha);
+
+}  // namespace media::blend::avx2
+
+#endif
