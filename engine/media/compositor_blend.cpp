@@ -215,38 +215,60 @@ void alphaBlendPrepared(Argb* destination, const Argb* prepared, int count) {
 #endif
 }
 
-void gatherSpan(Argb* out, const Argb* texels, const int* columns, int count) {
-#if defined(RZ_COMPOSITOR_AVX2)
-    if (wide()) {
-        avx2::gatherSpan(out, texels, columns, count);
-        return;
-    }
-#endif
-    for (int i = 0; i < count; ++i) {
-        out[i] = texels[columns[i]];
+void planColumns(ColumnPlan& plan, int width) {
+    const auto count = static_cast<int>(plan.columns.size());
+    const int groups = count / 8;
+    plan.bases.resize(static_cast<std::size_t>(groups));
+    plan.offsets.resize(static_cast<std::size_t>(groups) * 8);
+    plan.grouped = width >= 8;
+    for (int g = 0; g < groups && plan.grouped; ++g) {
+        const int* columns = plan.columns.data() + g * 8;
+        // Loads stay inside the row: base + 7 <= width - 1.
+        const int base = columns[0] < width - 8 ? columns[0] : width - 8;
+        plan.bases[static_cast<std::size_t>(g)] = base;
+        for (int k = 0; k < 8; ++k) {
+            const int offset = columns[k] - base;
+            plan.grouped = plan.grouped && offset >= 0 && offset <= 7;
+            plan.offsets[static_cast<std::size_t>(g * 8 + k)] = offset;
+        }
     }
 }
 
-void prepareSpan(Argb* out, const Argb* texels, const int* columns, int count, int drawAlpha) {
+void gatherSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, int last) {
 #if defined(RZ_COMPOSITOR_AVX2)
     if (wide()) {
-        avx2::prepareSpan(out, texels, columns, count, drawAlpha);
+        avx2::gatherSpan(span, row, plan, first, last);
         return;
     }
 #endif
-    int i = 0;
-#if defined(__SSE2__)
-    const __m128i drawAlphaV = _mm_set1_epi32(drawAlpha);
-    for (; i + 4 <= count; i += 4) {
-        const __m128i s = _mm_set_epi32(
-            static_cast<int>(texels[columns[i + 3]]), static_cast<int>(texels[columns[i + 2]]),
-            static_cast<int>(texels[columns[i + 1]]), static_cast<int>(texels[columns[i]]));
-        store4(out + i, withAlpha(s, sourceAlpha4(s, drawAlphaV)));
+    const int* columns = plan.columns.data();
+    for (int i = first; i < last; ++i) {
+        span[i] = row[columns[i]];
+    }
+}
+
+void prepareSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, int last,
+                 int drawAlpha) {
+#if defined(RZ_COMPOSITOR_AVX2)
+    if (wide()) {
+        avx2::prepareSpan(span, row, plan, first, last, drawAlpha);
+        return;
     }
 #endif
-    for (; i < count; ++i) {
-        const Argb s = texels[columns[i]];
-        out[i] = (s & 0x00FFFFFFu) | (sourceAlpha(s, drawAlpha) << 24);
+    const int* columns = plan.columns.data();
+    int i = first;
+#if defined(__SSE2__)
+    const __m128i drawAlphaV = _mm_set1_epi32(drawAlpha);
+    for (; i + 4 <= last; i += 4) {
+        const __m128i s = _mm_set_epi32(
+            static_cast<int>(row[columns[i + 3]]), static_cast<int>(row[columns[i + 2]]),
+            static_cast<int>(row[columns[i + 1]]), static_cast<int>(row[columns[i]]));
+        store4(span + i, withAlpha(s, sourceAlpha4(s, drawAlphaV)));
+    }
+#endif
+    for (; i < last; ++i) {
+        const Argb s = row[columns[i]];
+        span[i] = (s & 0x00FFFFFFu) | (sourceAlpha(s, drawAlpha) << 24);
     }
 }
 

@@ -19,6 +19,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "engine/media/image.h"
 
@@ -90,13 +91,27 @@ void blendSpan(Argb* destination, const Argb* source, int count, int drawAlpha, 
 // holds its a' in the alpha byte (prepareSpan), so this is blendSpan at draw alpha 255.
 void alphaBlendPrepared(Argb* destination, const Argb* prepared, int count);
 
-// out[i] = texels[columns[i]] (the columns of a scaled picture's row).
-void gatherSpan(Argb* out, const Argb* texels, const int* columns, int count);
+// The picture columns of a scaled row's pixels, nondecreasing, and how to gather them: when
+// every group of eight pixels reads within eight neighbouring texels (any enlargement and
+// mild reductions), a group is one load and one lane permutation instead of eight reads.
+struct ColumnPlan {
+    std::vector<int> columns;  // per pixel
+    std::vector<int> bases;    // per whole group of eight pixels: the first texel loaded
+    std::vector<int> offsets;  // per pixel of those groups: its column minus the base, 0..7
+    bool grouped = false;
+};
 
-// out[i] = texels[columns[i]] with its alpha byte replaced by a' = round(alpha * drawAlpha /
-// 255), ready for alphaBlendPrepared; a row of an enlarged picture is prepared once and
-// blended on every screen row that shows it.
-void prepareSpan(Argb* out, const Argb* texels, const int* columns, int count, int drawAlpha);
+// Fills bases, offsets and grouped for plan.columns on a picture width texels wide.
+void planColumns(ColumnPlan& plan, int width);
+
+// span[i] = row[columns[i]] for i in [first, last).
+void gatherSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, int last);
+
+// The same with each pixel's alpha byte replaced by a' = round(alpha * drawAlpha / 255),
+// ready for alphaBlendPrepared: a row of an enlarged picture is prepared once and blended on
+// every screen row that shows it.
+void prepareSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, int last,
+                 int drawAlpha);
 
 // The kernels run on the widest instruction set the processor has (AVX2 on x86-64, chosen
 // once at start-up), SSE2 otherwise. Forcing the baseline lets tests and benchmarks check

@@ -105,33 +105,75 @@ RZ_AVX2 void alphaBlendPrepared(Argb* destination, const Argb* prepared, int cou
     alphaBlendRun<true>(destination, prepared, count, 255);
 }
 
-RZ_AVX2 void gatherSpan(Argb* out, const Argb* texels, const int* columns, int count) {
-    int i = 0;
-    for (; i + 8 <= count; i += 8) {
-        const __m256i index = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(columns + i));
-        store8(out + i, _mm256_i32gather_epi32(reinterpret_cast<const int*>(texels), index, 4));
+namespace {
+
+// Eight texels of row for the group of pixels starting at i: one load and a permutation
+// when the plan groups the columns, else a gather.
+RZ_AVX2_INLINE __m256i texels8(const Argb* row, const ColumnPlan& plan, int i) {
+    if (plan.grouped) {
+        const __m256i offsets =
+            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(plan.offsets.data() + i));
+        return _mm256_permutevar8x32_epi32(load8(row + plan.bases[static_cast<std::size_t>(i / 8)]),
+                                           offsets);
     }
-    for (; i < count; ++i) {
-        out[i] = texels[columns[i]];
+    const __m256i index =
+        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(plan.columns.data() + i));
+    return _mm256_i32gather_epi32(reinterpret_cast<const int*>(row), index, 4);
+}
+
+// The first pixel of the whole groups of eight inside [first, last) and the end of them; the
+// pixels before and after go one by one.
+struct Groups {
+    int begin = 0;
+    int end = 0;
+};
+
+RZ_AVX2_INLINE Groups groupsIn(int first, int last) {
+    const int begin = (first + 7) & ~7;
+    if (begin >= last) {
+        return {last, last};
+    }
+    return {begin, begin + ((last - begin) & ~7)};
+}
+
+RZ_AVX2_INLINE Argb prepared(Argb texel, std::uint32_t drawAlpha) {
+    return (texel & 0x00FFFFFFu) | (((texel >> 24) * drawAlpha + 127) / 255) << 24;
+}
+
+}  // namespace
+
+RZ_AVX2 void gatherSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, int last) {
+    const int* columns = plan.columns.data();
+    const Groups groups = groupsIn(first, last);
+    for (int i = first; i < groups.begin; ++i) {
+        span[i] = row[columns[i]];
+    }
+    for (int i = groups.begin; i < groups.end; i += 8) {
+        store8(span + i, texels8(row, plan, i));
+    }
+    for (int i = groups.end; i < last; ++i) {
+        span[i] = row[columns[i]];
     }
 }
 
-RZ_AVX2 void prepareSpan(Argb* out, const Argb* texels, const int* columns, int count,
+RZ_AVX2 void prepareSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, int last,
                          int drawAlpha) {
     const __m256i drawAlphaV = _mm256_set1_epi32(drawAlpha);
     const __m256i colour = _mm256_set1_epi32(0x00FFFFFF);
-    int i = 0;
-    for (; i + 8 <= count; i += 8) {
-        const __m256i index = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(columns + i));
-        const __m256i s = _mm256_i32gather_epi32(reinterpret_cast<const int*>(texels), index, 4);
+    const int* columns = plan.columns.data();
+    const auto alpha = static_cast<std::uint32_t>(drawAlpha);
+    const Groups groups = groupsIn(first, last);
+    for (int i = first; i < groups.begin; ++i) {
+        span[i] = prepared(row[columns[i]], alpha);
+    }
+    for (int i = groups.begin; i < groups.end; i += 8) {
+        const __m256i s = texels8(row, plan, i);
         // alpha * drawAlpha < 2^16 sits in the low 16-bit lane; the high lane stays 0.
         const __m256i a = div255x16(_mm256_mullo_epi16(_mm256_srli_epi32(s, 24), drawAlphaV));
-        store8(out + i, _mm256_or_si256(_mm256_and_si256(s, colour), _mm256_slli_epi32(a, 24)));
+        store8(span + i, _mm256_or_si256(_mm256_and_si256(s, colour), _mm256_slli_epi32(a, 24)));
     }
-    for (; i < count; ++i) {
-        const Argb s = texels[columns[i]];
-        out[i] = (s & 0x00FFFFFFu) |
-                 (((s >> 24) * static_cast<std::uint32_t>(drawAlpha) + 127) / 255) << 24;
+    for (int i = groups.end; i < last; ++i) {
+        span[i] = prepared(row[columns[i]], alpha);
     }
 }
 

@@ -2,7 +2,7 @@
 // compositor_blend.cpp when the processor has AVX2.
 #pragma once
 
-#include "engine/media/image.h"
+#include "engine/media/compositor_blend.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #define RZ_COMPOSITOR_AVX2 1
@@ -11,8 +11,9 @@ namespace media::blend::avx2 {
 
 void alphaBlend(Argb* destination, const Argb* source, int count, int drawAlpha);
 void alphaBlendPrepared(Argb* destination, const Argb* prepared, int count);
-void gatherSpan(Argb* out, const Argb* texels, const int* columns, int count);
-void prepareSpan(Argb* out, const Argb* texels, const int* columns, int count, int drawAlpha);
+void gatherSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, int last);
+void prepareSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, int last,
+                 int drawAlpha);
 
 }  // namespace media::blend::avx2
 

@@ -73,6 +73,8 @@ inline void prefetchSpan(const Argb* first, std::size_t count) {
     }
 }
 
+constexpr int kPrefetchRows = 8;
+
 // True when blending gives back the sampled pixel itself, so it can be written directly.
 bool writesSourceUnchanged(const Style& style, const Texture& texture) {
     if (style.alpha != 255) {
@@ -438,11 +440,20 @@ void drawUnitBilinear(Framebuffer& frame, const Texture& texture, int x, int y, 
 // change the screen. columns is the picture column of each of the count pixels from x0,
 // nondecreasing.
 void alphaBlendScaledNearest(Framebuffer& frame, const Texture& texture, double y, double scaleY,
-                             int x0, int y0, int y1, const int* columns, int count, int alpha,
+                             int x0, int y0, int y1, const blend::ColumnPlan& plan, int alpha,
                              Argb* span) {
+    const int* columns = plan.columns.data();
+    const auto count = static_cast<int>(plan.columns.size());
     int previousRow = -1;
     int first = 0;
     int last = 0;
+    // The framebuffer rows are asked for some rows ahead: sprites land at scattered places,
+    // and a row's blend is shorter than a fetch from memory.
+    Argb* const origin = frame.pixels.data() + x0;
+    const auto rowSpan = static_cast<std::size_t>(count);
+    for (int py = y0; py < std::min(y0 + kPrefetchRows, y1); ++py) {
+        prefetchSpan(origin + static_cast<std::size_t>(py) * frame.width, rowSpan);
+    }
     for (int py = y0; py < y1; ++py) {
         const int row = clampIndex((py + 0.5 - y) * scaleY, texture.height);
         if (row != previousRow) {
@@ -456,16 +467,17 @@ void alphaBlendScaledNearest(Framebuffer& frame, const Texture& texture, double 
                 last = static_cast<int>(
                     std::lower_bound(columns + first, columns + count, extent.last) - columns);
             }
-            blend::prepareSpan(span + first,
-                               texture.pixels + static_cast<std::size_t>(row) * texture.width,
-                               columns + first, last - first, alpha);
+            // Whole groups of eight from the plan, even where they reach beyond the extent.
+            blend::prepareSpan(span, texture.pixels + static_cast<std::size_t>(row) * texture.width,
+                               plan, first & ~7, std::min((last + 7) & ~7, count), alpha);
         }
         if (first >= last) {
             continue;
         }
         Argb* target = frame.pixels.data() + static_cast<std::size_t>(py) * frame.width + x0;
-        if (py + 1 < y1) {
-            prefetchSpan(target + frame.width + first, static_cast<std::size_t>(last - first));
+        if (py + kPrefetchRows < y1) {
+            prefetchSpan(origin + static_cast<std::size_t>(py + kPrefetchRows) * frame.width,
+                         rowSpan);
         }
         blend::alphaBlendPrepared(target + first, span + first, last - first);
     }
@@ -507,18 +519,19 @@ void drawScaled(Framebuffer& frame, const Texture& texture, double x, double y, 
             scratch.taps[i] = sample::tapAt(toFixed8(u - 0.5), texture.width);
         }
     } else {
-        scratch.columns.resize(count);
+        std::vector<int>& columns = scratch.columns.columns;
+        columns.resize(count);
         for (std::size_t i = 0; i < count; ++i) {
             const double u = (static_cast<double>(x0 + static_cast<int>(i)) + offset - x) * scaleX;
-            scratch.columns[i] = clampIndex(u, texture.width);
+            columns[i] = clampIndex(u, texture.width);
         }
+        blend::planColumns(scratch.columns, texture.width);
     }
-    const int* columns = scratch.columns.data();
     const Tap* taps = scratch.taps.data();
     if (!bilinear && !direct && style.sourceFactor == kBlendSrcAlpha &&
         style.destinationFactor == kBlendInvSrcAlpha) {
-        alphaBlendScaledNearest(frame, texture, y, scaleY, x0, y0, y1, columns,
-                                static_cast<int>(count), style.alpha, scratch.span.data());
+        alphaBlendScaledNearest(frame, texture, y, scaleY, x0, y0, y1, scratch.columns, style.alpha,
+                                scratch.span.data());
         return;
     }
     // Rows that read the same texel rows as the row before (every enlarged picture has
@@ -556,7 +569,7 @@ void drawScaled(Framebuffer& frame, const Texture& texture, double x, double y, 
             } else {
                 blend::gatherSpan(
                     out, texture.pixels + static_cast<std::size_t>(row.first) * texture.width,
-                    columns, static_cast<int>(count));
+                    scratch.columns, 0, static_cast<int>(count));
             }
         }
         if (!direct) {

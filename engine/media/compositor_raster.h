@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "engine/media/compositor.h"
+#include "engine/media/compositor_blend.h"
 #include "engine/media/compositor_sample.h"
 
 namespace media::raster {
@@ -29,7 +30,7 @@ struct Style {
 // Reusable buffers, so that drawing allocates only when the screen grows.
 struct Scratch {
     std::vector<Argb> span;
-    std::vector<int> columns;
+    blend::ColumnPlan columns;
     std::vector<sample::Tap> taps;
     std::vector<Argb> rowMix;
 };

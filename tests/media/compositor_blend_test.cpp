@@ -126,38 +126,54 @@ TEST(CompositorBlend, KernelsEqualTheReferenceForEveryPairAndAlpha) {
 }
 
 // A scaled row is gathered once (with a' in its alpha byte) and blended under (5, 6) on every
-// screen row showing it: the same pixels as blendPixel, for every span length up to 20 (the
-// vector steps and every tail) and every draw alpha.
+// screen row showing it: the same pixels as blendPixel, for spans from every start up to 28
+// pixels (the vector steps and every head and tail), every draw alpha, and columns of an
+// enlargement (gathered in groups of eight) or scattered (gathered one by one).
 TEST(CompositorBlend, PreparedRowsEqualTheReference) {
     compositor_test::onEveryKernelSet([] {
         std::mt19937 random(77);
         std::vector<Argb> texels(16);
+        media::blend::ColumnPlan plan;
         for (int alpha = 0; alpha <= 255; ++alpha) {
-            for (int count = 1; count <= 20; ++count) {
+            for (int count = 1; count <= 28; ++count) {
                 for (Argb& texel : texels) {
                     const Argb pick = random() % 4;  // opaque, transparent or in between
                     texel = pick == 0   ? random() | 0xFF000000u
                             : pick == 1 ? random() & 0x00FFFFFFu
                                         : random();
                 }
-                std::vector<int> columns(static_cast<std::size_t>(count));
-                std::vector<Argb> destination(columns.size());
-                std::vector<Argb> expected(columns.size());
-                std::vector<Argb> gathered(columns.size());
-                std::vector<Argb> prepared(columns.size());
-                for (std::size_t i = 0; i < columns.size(); ++i) {
-                    columns[i] = static_cast<int>(random() % texels.size());
-                    destination[i] = random();
-                    expected[i] =
-                        media::blend::blendPixel(texels[columns[i]], destination[i], alpha, 5, 6);
+                const bool scattered = alpha % 2 == 1;
+                plan.columns.resize(static_cast<std::size_t>(count));
+                for (int i = 0; i < count; ++i) {
+                    plan.columns[static_cast<std::size_t>(i)] =
+                        scattered ? static_cast<int>(random() % texels.size()) : i * 16 / 28;
                 }
-                media::blend::gatherSpan(gathered.data(), texels.data(), columns.data(), count);
-                media::blend::prepareSpan(prepared.data(), texels.data(), columns.data(), count,
+                media::blend::planColumns(plan, static_cast<int>(texels.size()));
+                ASSERT_TRUE(plan.grouped || scattered);
+                const int first = static_cast<int>(random() % static_cast<unsigned>(count));
+                std::vector<Argb> destination(plan.columns.size());
+                std::vector<Argb> before(plan.columns.size());
+                std::vector<Argb> expected(plan.columns.size());
+                std::vector<Argb> gathered(plan.columns.size());
+                std::vector<Argb> prepared(plan.columns.size());
+                for (std::size_t i = 0; i < destination.size(); ++i) {
+                    destination[i] = random();
+                    before[i] = destination[i];
+                    expected[i] = media::blend::blendPixel(texels[plan.columns[i]], destination[i],
+                                                           alpha, 5, 6);
+                }
+                media::blend::gatherSpan(gathered.data(), texels.data(), plan, first, count);
+                media::blend::prepareSpan(prepared.data(), texels.data(), plan, first, count,
                                           alpha);
-                media::blend::alphaBlendPrepared(destination.data(), prepared.data(), count);
-                ASSERT_EQ(destination, expected) << "alpha " << alpha << " count " << count;
-                for (std::size_t i = 0; i < columns.size(); ++i) {
-                    ASSERT_EQ(gathered[i], texels[columns[i]]);
+                media::blend::alphaBlendPrepared(destination.data() + first,
+                                                 prepared.data() + first, count - first);
+                for (int i = 0; i < count; ++i) {
+                    const auto at = static_cast<std::size_t>(i);
+                    ASSERT_EQ(destination[at], i < first ? before[at] : expected[at])
+                        << "alpha " << alpha << " count " << count << " pixel " << i;
+                    if (i >= first) {
+                        ASSERT_EQ(gathered[at], texels[plan.columns[at]]);
+                    }
                 }
             }
         }
