@@ -82,14 +82,15 @@ Compositor::Compositor() : state_(std::make_unique<State>()) {}
 Compositor::~Compositor() = default;
 
 void Compositor::resize(int width, int height) {
-    Framebuffer& frame = state_->frame;
+    state_->pendingClear.reset();
+    Framebuffer& frame = state_->screen;
     frame.width = std::clamp(width, 0, kMaxScreenSide);
     frame.height = std::clamp(height, 0, kMaxScreenSide);
     frame.pixels.assign(static_cast<std::size_t>(frame.width) * frame.height, 0xFF000000u);
 }
 
 const Framebuffer& Compositor::frame() const {
-    return state_->frame;
+    return state_->frame();
 }
 
 PictureHandle Compositor::addPicture(Image image) {
@@ -189,7 +190,7 @@ void Compositor::drawSprite(SpriteHandle sprite, float x, float y, int alpha) {
         for (std::size_t i = 0; i < quad.size(); ++i) {
             quad[i] = {left + entry->corners[i].x, top + entry->corners[i].y};
         }
-        raster::drawQuad(state.frame, texture, quad, style, state.scratch);
+        raster::drawQuad(state.frame(), texture, quad, style, state.scratch);
         return;
     }
     const double width = entry->width;
@@ -200,7 +201,11 @@ void Compositor::drawSprite(SpriteHandle sprite, float x, float y, int alpha) {
         return;
     }
     if (sine == 0.0 && cosine == 1.0) {
-        raster::drawScaled(state.frame, texture, left, top, width, height, style, state.scratch);
+        if (state.pendingClear &&
+            raster::coversOpaquely(state.screen, texture, left, top, width, height, style)) {
+            state.pendingClear.reset();  // every pixel is written without being read
+        }
+        raster::drawScaled(state.frame(), texture, left, top, width, height, style, state.scratch);
         return;
     }
     const double centreX = left + width / 2.0;
@@ -214,7 +219,7 @@ void Compositor::drawSprite(SpriteHandle sprite, float x, float y, int alpha) {
         quad[i] = {centreX + offsets[i].x * cosine - offsets[i].y * sine,
                    centreY + offsets[i].x * sine + offsets[i].y * cosine};
     }
-    raster::drawQuad(state.frame, texture, quad, style, state.scratch);
+    raster::drawQuad(state.frame(), texture, quad, style, state.scratch);
 }
 
 void Compositor::beginPass() {

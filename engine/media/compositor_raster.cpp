@@ -579,6 +579,18 @@ void drawScaled(Framebuffer& frame, const Texture& texture, double x, double y, 
     }
 }
 
+bool coversOpaquely(const Framebuffer& frame, const Texture& texture, double x, double y,
+                    double width, double height, const Style& style) {
+    if (!usable(texture) || !writesSourceUnchanged(style, texture) || !std::isfinite(x) ||
+        !std::isfinite(y) || !std::isfinite(width) || !std::isfinite(height)) {
+        return false;
+    }
+    int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+    return pixelRange(x, x + width, frame.width, x0, x1) &&
+           pixelRange(y, y + height, frame.height, y0, y1) && x0 == 0 && y0 == 0 &&
+           x1 == frame.width && y1 == frame.height;
+}
+
 void drawQuad(Framebuffer& frame, const Texture& texture, const std::array<Vertex, 4>& quad,
               const Style& style, Scratch& scratch) {
     if (!usable(texture) || changesNothing(style)) {

@@ -44,6 +44,11 @@ struct Vertex {
 void drawScaled(Framebuffer& frame, const sample::Texture& texture, double x, double y,
                 double width, double height, const Style& style, Scratch& scratch);
 
+// True when drawScaled with these arguments writes every pixel of the screen without
+// reading any (an opaque picture stretched over the whole screen, say).
+bool coversOpaquely(const Framebuffer& frame, const sample::Texture& texture, double x, double y,
+                    double width, double height, const Style& style);
+
 // The picture mapped onto a quad given in screen coordinates in the order upper left,
 // upper right, lower right, lower left of the picture. A parallelogram gets one affine
 // mapping; any other quad is split along the upper-left to lower-right diagonal into two

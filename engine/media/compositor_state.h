@@ -2,9 +2,11 @@
 // 3D pass settings. Shared by the compositor's own source files only.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 #include "engine/media/compositor.h"
@@ -63,7 +65,18 @@ struct SpriteEntry {
 };
 
 struct Compositor::State {
-    Framebuffer frame;
+    // The screen, through frame(): a clear is kept pending until the pixels are next used, and
+    // dropped when the next draw covers the whole screen opaquely (a stretched background
+    // after a clear, every frame of the game), which saves writing the screen twice.
+    Framebuffer& frame() {
+        if (pendingClear) {
+            std::fill(screen.pixels.begin(), screen.pixels.end(), *pendingClear);
+            pendingClear.reset();
+        }
+        return screen;
+    }
+    Framebuffer screen;
+    std::optional<Argb> pendingClear;
     HandleTable<std::shared_ptr<const PictureData>> pictures;
     HandleTable<SpriteEntry> sprites;
     bool inPass = false;
