@@ -272,6 +272,22 @@ void prepareSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first,
     }
 }
 
+bool alphaBlendAffine(Argb* target, const Argb* texels, int width, std::int64_t u, std::int64_t v,
+                      std::int64_t du, std::int64_t dv, int count, int drawAlpha) {
+#if defined(RZ_COMPOSITOR_AVX2)
+    if (wide()) {
+        if (count > 0) {
+            avx2::alphaBlendAffine(target, texels, width, u, v, du, dv, count, drawAlpha);
+        }
+        return true;
+    }
+#else
+    (void)target, (void)texels, (void)width, (void)u, (void)v, (void)du, (void)dv, (void)count,
+        (void)drawAlpha;
+#endif
+    return false;
+}
+
 void blendSpan(Argb* destination, const Argb* source, int count, int drawAlpha, int sourceFactor,
                int destinationFactor) {
     if (count <= 0 || sourceFactor < 1 || sourceFactor > 10 || destinationFactor < 1 ||

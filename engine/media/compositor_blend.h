@@ -113,6 +113,13 @@ void gatherSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, 
 void prepareSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, int last,
                  int drawAlpha);
 
+// (5, 6) of nearest texels along an affine span (turned sprites): pixel i reads the texel at
+// column (u + du * i) >> 32 and row (v + dv * i) >> 32 (32.32 fixed point), all of which must
+// lie inside the picture. False, doing nothing, where no wide kernel runs: the caller's own
+// SSE2 loop draws the span then.
+bool alphaBlendAffine(Argb* target, const Argb* texels, int width, std::int64_t u, std::int64_t v,
+                      std::int64_t du, std::int64_t dv, int count, int drawAlpha);
+
 // The kernels run on the widest instruction set the processor has (AVX2 on x86-64, chosen
 // once at start-up), SSE2 otherwise. Forcing the baseline lets tests and benchmarks check
 // and time the SSE2 kernels on any machine; wideKernelsActive tells which set runs.

@@ -177,6 +177,51 @@ RZ_AVX2 void prepareSpan(Argb* span, const Argb* row, const ColumnPlan& plan, in
     }
 }
 
+RZ_AVX2 void alphaBlendAffine(Argb* target, const Argb* texels, int width, std::int64_t u,
+                              std::int64_t v, std::int64_t du, std::int64_t dv, int count,
+                              int drawAlpha) {
+    const __m256i drawAlpha16 = _mm256_set1_epi16(static_cast<short>(drawAlpha));
+    const __m256i widthV = _mm256_set1_epi64x(width);
+    // Positions of pixels i .. i + 3 (A) and i + 4 .. i + 7 (B), 32.32 fixed point.
+    const __m256i duV = _mm256_set1_epi64x(du);
+    const __m256i dvV = _mm256_set1_epi64x(dv);
+    __m256i uA = _mm256_setr_epi64x(u, u + du, u + 2 * du, u + 3 * du);
+    __m256i vA = _mm256_setr_epi64x(v, v + dv, v + 2 * dv, v + 3 * dv);
+    __m256i uB = _mm256_add_epi64(uA, _mm256_slli_epi64(duV, 2));
+    __m256i vB = _mm256_add_epi64(vA, _mm256_slli_epi64(dvV, 2));
+    const __m256i stepU = _mm256_slli_epi64(duV, 3);
+    const __m256i stepV = _mm256_slli_epi64(dvV, 3);
+    const __m256i order = _mm256_setr_epi32(0, 2, 4, 6, 1, 3, 5, 7);
+    for (int i = 0; i < count; i += 8) {
+        // Texel indexes row * width + column, below 2^28, as eight 32-bit lanes.
+        const __m256i indexA = _mm256_add_epi64(_mm256_mul_epu32(_mm256_srli_epi64(vA, 32), widthV),
+                                                _mm256_srli_epi64(uA, 32));
+        const __m256i indexB = _mm256_add_epi64(_mm256_mul_epu32(_mm256_srli_epi64(vB, 32), widthV),
+                                                _mm256_srli_epi64(uB, 32));
+        const __m256i index = _mm256_permutevar8x32_epi32(
+            _mm256_blend_epi32(indexA, _mm256_slli_epi64(indexB, 32), 0xAA), order);
+        const int rest = count - i;
+        if (rest >= 8) {
+            alphaBlend8<false>(
+                target + i, _mm256_i32gather_epi32(reinterpret_cast<const int*>(texels), index, 4),
+                drawAlpha16);
+        } else {
+            // The last pixels: lanes past the span read nothing and stay transparent.
+            alignas(32) Argb padded[8];
+            const __m256i mask = firstLanes(rest);
+            const __m256i s = _mm256_mask_i32gather_epi32(
+                _mm256_setzero_si256(), reinterpret_cast<const int*>(texels), index, mask, 4);
+            store8(padded, _mm256_maskload_epi32(reinterpret_cast<const int*>(target + i), mask));
+            alphaBlend8<false>(padded, s, drawAlpha16);
+            _mm256_maskstore_epi32(reinterpret_cast<int*>(target + i), mask, load8(padded));
+        }
+        uA = _mm256_add_epi64(uA, stepU);
+        uB = _mm256_add_epi64(uB, stepU);
+        vA = _mm256_add_epi64(vA, stepV);
+        vB = _mm256_add_epi64(vB, stepV);
+    }
+}
+
 }  // namespace media::blend::avx2
 
 #endif

@@ -14,6 +14,8 @@ void alphaBlendPrepared(Argb* destination, const Argb* prepared, int count);
 void gatherSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, int last);
 void prepareSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, int last,
                  int drawAlpha);
+void alphaBlendAffine(Argb* target, const Argb* texels, int width, std::int64_t u, std::int64_t v,
+                      std::int64_t du, std::int64_t dv, int count, int drawAlpha);
 
 }  // namespace media::blend::avx2
 

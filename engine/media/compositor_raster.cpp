@@ -256,6 +256,18 @@ void sampleAndBlend(const Texture& texture, const SpanStart& s, int count, const
 void alphaBlendNearest(const Texture& texture, const SpanStart& s, int count, const Style& style,
                        Argb* target) {
     const SafeInterval safe = nearestSafeInterval(texture, s, count);
+    if (safe.last - safe.first >= 8) {
+        // The wide kernel takes the clamp-free middle; this loop the few pixels at the ends.
+        const SpanStart middle = s.advanced(safe.first);
+        if (blend::alphaBlendAffine(target + safe.first, texture.pixels, texture.width, middle.u,
+                                    middle.v, middle.du, middle.dv, safe.last - safe.first,
+                                    style.alpha)) {
+            alphaBlendNearest(texture, s, safe.first, style, target);
+            alphaBlendNearest(texture, s.advanced(safe.last), count - safe.last, style,
+                              target + safe.last);
+            return;
+        }
+    }
     const __m128i drawAlpha = _mm_set1_epi32(style.alpha);
     const Argb* pixels = texture.pixels;
     const std::int64_t width = texture.width;
