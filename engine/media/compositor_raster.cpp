@@ -73,7 +73,8 @@ inline void prefetchSpan(const Argb* first, std::size_t count) {
     }
 }
 
-constexpr int kPrefetchRows = 8;
+constexpr int kPrefetchRows = 4;
+constexpr int kPrefetchReach = 16;  // pixels beyond a turned span's ends
 
 // True when blending gives back the sampled pixel itself, so it can be written directly.
 bool writesSourceUnchanged(const Style& style, const Texture& texture) {
@@ -387,13 +388,13 @@ void fillConvex(Framebuffer& frame, const Texture& texture, const std::array<Ver
             sampleAffineSpan(texture, start, count, style.filter, target);
             continue;
         }
-        if (py + 1 < y1) {
-            // The next row's span lies near this one.
-            const int from = std::max(x0 - 8, 0);
-            const int to = std::min(x1 + 8, frame.width);
-            prefetchSpan(
-                frame.pixels.data() + static_cast<std::size_t>(py + 1) * frame.width + from,
-                static_cast<std::size_t>(to - from));
+        if (py + kPrefetchRows < y1) {
+            // The span some rows below lies near this one.
+            const int from = std::max(x0 - kPrefetchReach, 0);
+            const int to = std::min(x1 + kPrefetchReach, frame.width);
+            prefetchSpan(frame.pixels.data() +
+                             static_cast<std::size_t>(py + kPrefetchRows) * frame.width + from,
+                         static_cast<std::size_t>(std::max(to - from, 0)));
         }
 #if defined(__SSE2__)
         if (fusedAlphaBlend) {
