@@ -254,20 +254,11 @@ void sampleAndBlend(const Texture& texture, const SpanStart& s, int count, const
 // Nearest sampling under (5, 6), the common case of turned sprites: texels go straight from
 // the picture into the blend, four at a time, without the span buffer. Same result as
 // sampleAndBlend.
-void alphaBlendNearest(const Texture& texture, const SpanStart& s, int count, const Style& style,
-                       Argb* target) {
-    const SafeInterval safe = nearestSafeInterval(texture, s, count);
-    if (safe.last - safe.first >= 8) {
-        // The wide kernel takes the clamp-free middle; this loop the few pixels at the ends.
-        const SpanStart middle = s.advanced(safe.first);
-        if (blend::alphaBlendAffine(target + safe.first, texture.pixels, texture.width, middle.u,
-                                    middle.v, middle.du, middle.dv, safe.last - safe.first,
-                                    style.alpha)) {
-            alphaBlendNearest(texture, s, safe.first, style, target);
-            alphaBlendNearest(texture, s.advanced(safe.last), count - safe.last, style,
-                              target + safe.last);
-            return;
-        }
+// The SSE2 loop; pixels outside the safe interval read clamped texels.
+void alphaBlendNearestSse2(const Texture& texture, const SpanStart& s, int count,
+                           const Style& style, Argb* target, const SafeInterval& safe) {
+    if (count <= 0) {
+        return;
     }
     const __m128i drawAlpha = _mm_set1_epi32(style.alpha);
     const Argb* pixels = texture.pixels;
@@ -324,6 +315,25 @@ void alphaBlendNearest(const Texture& texture, const SpanStart& s, int count, co
             target[i + k] = padded[k];
         }
     }
+}
+
+void alphaBlendNearest(const Texture& texture, const SpanStart& s, int count, const Style& style,
+                       Argb* target) {
+    const SafeInterval safe = nearestSafeInterval(texture, s, count);
+    if (safe.last - safe.first >= 8) {
+        // The wide kernel takes the clamp-free middle; the SSE2 loop the few pixels at the
+        // ends, all of them clamped.
+        const SpanStart middle = s.advanced(safe.first);
+        if (blend::alphaBlendAffine(target + safe.first, texture.pixels, texture.width, middle.u,
+                                    middle.v, middle.du, middle.dv, safe.last - safe.first,
+                                    style.alpha)) {
+            alphaBlendNearestSse2(texture, s, safe.first, style, target, SafeInterval{});
+            alphaBlendNearestSse2(texture, s.advanced(safe.last), count - safe.last, style,
+                                  target + safe.last, SafeInterval{});
+            return;
+        }
+    }
+    alphaBlendNearestSse2(texture, s, count, style, target, safe);
 }
 #endif
 
