@@ -74,7 +74,7 @@ inline void prefetchSpan(const Argb* first, std::size_t count) {
 }
 
 constexpr int kPrefetchRows = 4;
-constexpr int kPrefetchReach = 16;  // pixels beyond a turned span's ends
+constexpr int kPrefetchReach = 8;  // pixels beyond a turned span's ends
 
 // True when blending gives back the sampled pixel itself, so it can be written directly.
 bool writesSourceUnchanged(const Style& style, const Texture& texture) {
