@@ -162,16 +162,28 @@ struct SpanStart {
     SpanStart advanced(int pixels) const { return {u + du * pixels, v + dv * pixels, du, dv}; }
 };
 
-SpanStart spanStart(const Affine& m, int x0, int py, Filter filter) {
-    const bool bilinear = filter == Filter::Bilinear;
-    const double offset = bilinear ? 0.0 : 0.5;
-    const double sx = x0 + offset;
-    const double sy = py + offset;
-    const double shift = bilinear ? 0.5 : 0.0;
-    return {toFixed32(m.au * sx + m.bu * sy + m.cu - shift, 1048576.0),
-            toFixed32(m.av * sx + m.bv * sy + m.cv - shift, 1048576.0), toFixed32(m.au, 65536.0),
-            toFixed32(m.av, 65536.0)};
-}
+// The span starts of one polygon: the steps are the same on every row.
+struct SpanStarts {
+    SpanStarts(const Affine& m, Filter filter)
+        : map(m),
+          offset(filter == Filter::Bilinear ? 0.0 : 0.5),
+          shift(filter == Filter::Bilinear ? 0.5 : 0.0),
+          du(toFixed32(m.au, 65536.0)),
+          dv(toFixed32(m.av, 65536.0)) {}
+
+    SpanStart at(int x0, int py) const {
+        const double sx = x0 + offset;
+        const double sy = py + offset;
+        return {toFixed32(map.au * sx + map.bu * sy + map.cu - shift, 1048576.0),
+                toFixed32(map.av * sx + map.bv * sy + map.cv - shift, 1048576.0), du, dv};
+    }
+
+    Affine map;
+    double offset;  // pixel centres for nearest, corners for bilinear
+    double shift;   // bilinear positions count from texel centres
+    std::int64_t du;
+    std::int64_t dv;
+};
 
 SafeInterval nearestSafeInterval(const Texture& texture, const SpanStart& s, int count) {
     return safeInterval(s.u, s.v, s.du, s.dv, count, texture.width * kFixed32One,
@@ -371,6 +383,7 @@ void fillConvex(Framebuffer& frame, const Texture& texture, const std::array<Ver
         }
         edges[edgeCount++] = {top.y, bottom.y, top.x, (bottom.x - top.x) / (bottom.y - top.y)};
     }
+    const SpanStarts starts(map, style.filter);
     const bool direct = writesSourceUnchanged(style, texture);
     [[maybe_unused]] const bool fusedAlphaBlend = style.filter == Filter::Nearest &&
                                                   style.sourceFactor == kBlendSrcAlpha &&
@@ -393,7 +406,7 @@ void fillConvex(Framebuffer& frame, const Texture& texture, const std::array<Ver
         }
         const int count = x1 - x0;
         Argb* target = frame.pixels.data() + static_cast<std::size_t>(py) * frame.width + x0;
-        const SpanStart start = spanStart(map, x0, py, style.filter);
+        const SpanStart start = starts.at(x0, py);
         if (direct) {
             sampleAffineSpan(texture, start, count, style.filter, target);
             continue;
