@@ -273,17 +273,17 @@ void prepareSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first,
 }
 
 bool alphaBlendAffine(Argb* target, const Argb* texels, int width, std::int64_t u, std::int64_t v,
-                      std::int64_t du, std::int64_t dv, int count, int drawAlpha) {
+                      std::int64_t du, std::int64_t dv, int count, int drawAlpha, bool prepared) {
 #if defined(RZ_COMPOSITOR_AVX2)
     if (wide()) {
         if (count > 0) {
-            avx2::alphaBlendAffine(target, texels, width, u, v, du, dv, count, drawAlpha);
+            avx2::alphaBlendAffine(target, texels, width, u, v, du, dv, count, drawAlpha, prepared);
         }
         return true;
     }
 #else
     (void)target, (void)texels, (void)width, (void)u, (void)v, (void)du, (void)dv, (void)count,
-        (void)drawAlpha;
+        (void)drawAlpha, (void)prepared;
 #endif
     return false;
 }

@@ -115,10 +115,11 @@ void prepareSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first,
 
 // (5, 6) of nearest texels along an affine span (turned sprites): pixel i reads the texel at
 // column (u + du * i) >> 32 and row (v + dv * i) >> 32 (32.32 fixed point), all of which must
-// lie inside the picture. False, doing nothing, where no wide kernel runs: the caller's own
-// SSE2 loop draws the span then.
+// lie inside the picture. Prepared texels hold a' in their alpha byte (drawAlpha is then 255).
+// False, doing nothing, where no wide kernel runs: the caller's own SSE2 loop draws the span
+// then.
 bool alphaBlendAffine(Argb* target, const Argb* texels, int width, std::int64_t u, std::int64_t v,
-                      std::int64_t du, std::int64_t dv, int count, int drawAlpha);
+                      std::int64_t du, std::int64_t dv, int count, int drawAlpha, bool prepared);
 
 // The kernels run on the widest instruction set the processor has (AVX2 on x86-64, chosen
 // once at start-up), SSE2 otherwise. Forcing the baseline lets tests and benchmarks check

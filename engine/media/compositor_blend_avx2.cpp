@@ -184,7 +184,7 @@ RZ_AVX2 void prepareSpan(Argb* span, const Argb* row, const ColumnPlan& plan, in
 
 namespace {
 
-template <bool Shortcuts>
+template <bool Prepared, bool Shortcuts>
 RZ_AVX2_INLINE void affineRun(Argb* target, const Argb* texels, int width, std::int64_t u,
                               std::int64_t v, std::int64_t du, std::int64_t dv, int count,
                               int drawAlpha) {
@@ -220,7 +220,7 @@ RZ_AVX2_INLINE void affineRun(Argb* target, const Argb* texels, int width, std::
             const __m128i high =
                 _mm_setr_epi32(static_cast<int>(texels[at[4]]), static_cast<int>(texels[at[5]]),
                                static_cast<int>(texels[at[6]]), static_cast<int>(texels[at[7]]));
-            alphaBlend8<false, Shortcuts>(target + i, _mm256_set_m128i(high, low), drawAlpha16);
+            alphaBlend8<Prepared, Shortcuts>(target + i, _mm256_set_m128i(high, low), drawAlpha16);
         } else {
             // The last pixels: lanes past the span read nothing and stay transparent.
             alignas(32) Argb padded[8];
@@ -228,7 +228,7 @@ RZ_AVX2_INLINE void affineRun(Argb* target, const Argb* texels, int width, std::
             const __m256i s = _mm256_mask_i32gather_epi32(
                 _mm256_setzero_si256(), reinterpret_cast<const int*>(texels), index, mask, 4);
             store8(padded, _mm256_maskload_epi32(reinterpret_cast<const int*>(target + i), mask));
-            alphaBlend8<false>(padded, s, drawAlpha16);
+            alphaBlend8<Prepared>(padded, s, drawAlpha16);
             _mm256_maskstore_epi32(reinterpret_cast<int*>(target + i), mask, load8(padded));
         }
         uA = _mm256_add_epi64(uA, stepU);
@@ -242,13 +242,15 @@ RZ_AVX2_INLINE void affineRun(Argb* target, const Argb* texels, int width, std::
 
 RZ_AVX2 void alphaBlendAffine(Argb* target, const Argb* texels, int width, std::int64_t u,
                               std::int64_t v, std::int64_t du, std::int64_t dv, int count,
-                              int drawAlpha) {
+                              int drawAlpha, bool prepared) {
     // Below draw alpha 255 no group is wholly opaque, and wholly transparent groups of a
     // turned picture come and go from row to row: the branch-free blend is the faster one.
-    if (drawAlpha == 255) {
-        affineRun<true>(target, texels, width, u, v, du, dv, count, drawAlpha);
+    if (prepared) {
+        affineRun<true, false>(target, texels, width, u, v, du, dv, count, drawAlpha);
+    } else if (drawAlpha == 255) {
+        affineRun<false, true>(target, texels, width, u, v, du, dv, count, drawAlpha);
     } else {
-        affineRun<false>(target, texels, width, u, v, du, dv, count, drawAlpha);
+        affineRun<false, false>(target, texels, width, u, v, du, dv, count, drawAlpha);
     }
 }
 

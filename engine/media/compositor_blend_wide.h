@@ -15,7 +15,7 @@ void gatherSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, 
 void prepareSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, int last,
                  int drawAlpha);
 void alphaBlendAffine(Argb* target, const Argb* texels, int width, std::int64_t u, std::int64_t v,
-                      std::int64_t du, std::int64_t dv, int count, int drawAlpha);
+                      std::int64_t du, std::int64_t dv, int count, int drawAlpha, bool prepared);
 
 }  // namespace media::blend::avx2
 

@@ -338,7 +338,7 @@ void alphaBlendNearest(const Texture& texture, const SpanStart& s, int count, co
         const SpanStart middle = s.advanced(safe.first);
         if (blend::alphaBlendAffine(target + safe.first, texture.pixels, texture.width, middle.u,
                                     middle.v, middle.du, middle.dv, safe.last - safe.first,
-                                    style.alpha)) {
+                                    style.alpha, texture.alphaPrepared)) {
             alphaBlendNearestSse2(texture, s, safe.first, style, target, SafeInterval{});
             alphaBlendNearestSse2(texture, s.advanced(safe.last), count - safe.last, style,
                                   target + safe.last, SafeInterval{});

@@ -36,6 +36,9 @@ struct Texture {
     bool opaque = false;  // every pixel has alpha 255
     // One extent per row, or nullptr (opaque pictures, grabs): every row is whole.
     const RowExtent* rowExtents = nullptr;
+    // The alpha bytes hold a' for the draw alpha already, drawn at draw alpha 255 (which gives
+    // a' = alpha exactly), so kernels can skip computing it.
+    bool alphaPrepared = false;
 };
 
 constexpr Argb bilinearReference(Argb c00, Argb c10, Argb c01, Argb c11, std::uint32_t fx,

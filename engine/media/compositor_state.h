@@ -52,6 +52,10 @@ struct PictureData {
     // Where each row has pixels that are not fully transparent; empty for opaque pictures.
     // Under blend (5, 6) transparent pixels change nothing, so drawing skips them.
     std::vector<sample::RowExtent> rowExtents;
+    // The pixels with a' for preparedAlpha in their alpha byte, made when a small picture is
+    // drawn turned at a draw alpha below 255 (see drawSprite), kept for the next such draw.
+    mutable std::vector<Argb> preparedPixels;
+    mutable int preparedAlpha = -1;
 };
 
 // A 3D sprite: its own reference to the picture's pixels and how it is drawn.

@@ -107,6 +107,38 @@ TEST_F(CompositorDraw, HalfTurnMirrorsBothAxesExactly) {
     EXPECT_EQ(changedPixels(), 8);
 }
 
+TEST(CompositorKernels, TurnedTranslucentSpritesBlendEachTexelAsTheReference) {
+    // A soft picture turned by half a turn and zoomed twice (enlarged, so its texels are
+    // prepared with a' once) at several draw alphas: every pixel is blendPixel of its texel.
+    std::vector<Argb> pixels;
+    std::uint32_t seed = 5;
+    for (int i = 0; i < 12 * 10; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        pixels.push_back(i % 5 == 0 ? seed & 0x00FFFFFFu : seed);
+    }
+    compositor_test::onEveryKernelSet([&] {
+        for (int alpha : {1, 100, 200, 254, 255}) {
+            Compositor compositor;
+            compositor.resize(30, 26);
+            compositor.clear(40, 80, 120);
+            const auto sprite = spriteOf(compositor, makeImage(12, 10, pixels));
+            compositor.zoomSprite(sprite, 24, 20);
+            compositor.rotateSprite(sprite, 180.0f, false);
+            compositor.beginPass();
+            compositor.drawSprite(sprite, 3, 4, alpha);
+            for (int y = 0; y < 20; ++y) {
+                for (int x = 0; x < 24; ++x) {
+                    const Argb source =
+                        pixels[static_cast<std::size_t>((19 - y) / 2 * 12 + (23 - x) / 2)];
+                    ASSERT_EQ(pixelAt(compositor, 3 + x, 4 + y),
+                              media::blend::blendPixel(source, 0xFF285078u, alpha, 5, 6))
+                        << x << "," << y << " alpha " << alpha;
+                }
+            }
+        }
+    });
+}
+
 TEST_F(CompositorDraw, QuarterTurnIsClockwiseAboutTheCentre) {
     // A 4x2 picture at (1, 2): centre (3, 3); turned it covers x 2..3, y 1..4, its top row
     // running down the right-hand column.
