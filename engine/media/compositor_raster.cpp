@@ -264,9 +264,8 @@ void sampleAndBlend(const Texture& texture, const SpanStart& s, int count, const
 
 #if defined(__SSE2__)
 // Nearest sampling under (5, 6), the common case of turned sprites: texels go straight from
-// the picture into the blend, four at a time, without the span buffer. Same result as
-// sampleAndBlend.
-// The SSE2 loop; pixels outside the safe interval read clamped texels.
+// the picture into the blend, without the span buffer. Same result as sampleAndBlend. The
+// SSE2 loop, four at a time; pixels outside the safe interval read clamped texels.
 void alphaBlendNearestSse2(const Texture& texture, const SpanStart& s, int count,
                            const Style& style, Argb* target, const SafeInterval& safe) {
     if (count <= 0) {
@@ -329,6 +328,7 @@ void alphaBlendNearestSse2(const Texture& texture, const SpanStart& s, int count
     }
 }
 
+// The same with the AVX2 kernel for the clamp-free middle where it runs.
 void alphaBlendNearest(const Texture& texture, const SpanStart& s, int count, const Style& style,
                        Argb* target) {
     const SafeInterval safe = nearestSafeInterval(texture, s, count);
