@@ -74,6 +74,8 @@ inline void prefetchSpan(const Argb* first, std::size_t count) {
 }
 
 constexpr int kPrefetchRows = 4;
+// The largest set of prepared rows a picture keeps (256 KB).
+constexpr std::size_t kMaxPreparedRowPixels = 64 * 1024;
 constexpr int kPrefetchReach = 8;  // pixels beyond a turned span's ends
 
 // True when blending gives back the sampled pixel itself, so it can be written directly.
@@ -480,6 +482,19 @@ void alphaBlendScaledNearest(Framebuffer& frame, const Texture& texture, double 
                              Argb* span) {
     const int* columns = plan.columns.data();
     const auto count = static_cast<int>(plan.columns.size());
+    PreparedRows* cache = texture.preparedRows;
+    if (cache != nullptr) {
+        if (static_cast<std::size_t>(count) * static_cast<std::size_t>(texture.height) >
+            kMaxPreparedRowPixels) {
+            cache = nullptr;
+        } else if (cache->alpha != alpha || cache->columns != plan.columns) {
+            cache->alpha = alpha;
+            cache->columns = plan.columns;
+            cache->pixels.resize(static_cast<std::size_t>(count) * texture.height);
+            cache->ready.assign(static_cast<std::size_t>(texture.height), 0);
+        }
+    }
+    const Argb* prepared = span;
     int previousRow = -1;
     int first = 0;
     int last = 0;
@@ -503,9 +518,20 @@ void alphaBlendScaledNearest(Framebuffer& frame, const Texture& texture, double 
                 last = static_cast<int>(
                     std::lower_bound(columns + first, columns + count, extent.last) - columns);
             }
-            // Whole groups of eight from the plan, even where they reach beyond the extent.
-            blend::prepareSpan(span, texture.pixels + static_cast<std::size_t>(row) * texture.width,
-                               plan, first & ~7, std::min((last + 7) & ~7, count), alpha);
+            Argb* out = span;
+            bool fresh = true;
+            if (cache != nullptr) {
+                out = cache->pixels.data() + static_cast<std::size_t>(row) * count;
+                fresh = cache->ready[static_cast<std::size_t>(row)] == 0;
+                cache->ready[static_cast<std::size_t>(row)] = 1;
+            }
+            if (fresh) {
+                // Whole groups of eight from the plan, even where they reach beyond the extent.
+                blend::prepareSpan(out,
+                                   texture.pixels + static_cast<std::size_t>(row) * texture.width,
+                                   plan, first & ~7, std::min((last + 7) & ~7, count), alpha);
+            }
+            prepared = out;
         }
         if (first >= last) {
             continue;
@@ -515,7 +541,7 @@ void alphaBlendScaledNearest(Framebuffer& frame, const Texture& texture, double 
             prefetchSpan(origin + static_cast<std::size_t>(py + kPrefetchRows) * frame.width,
                          rowSpan);
         }
-        blend::alphaBlendPrepared(target + first, span + first, last - first);
+        blend::alphaBlendPrepared(target + first, prepared + first, last - first);
     }
 }
 

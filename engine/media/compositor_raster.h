@@ -27,6 +27,17 @@ struct Style {
     Filter filter = Filter::Nearest;
 };
 
+// A picture's rows as a scaled draw under (5, 6) blends them: sampled through one set of
+// columns, with a' for one draw alpha in the alpha byte. Each picture keeps the last such set,
+// filled row by row as draws need them, so sprites drawn again at the same size, horizontal
+// placement and alpha (a swarm of one picture) blend straight from it.
+struct PreparedRows {
+    int alpha = -1;
+    std::vector<int> columns;
+    std::vector<Argb> pixels;          // one row of columns.size() pixels per picture row
+    std::vector<unsigned char> ready;  // per picture row
+};
+
 // Reusable buffers, so that drawing allocates only when the screen grows.
 struct Scratch {
     std::vector<Argb> span;

@@ -19,6 +19,10 @@
 #include <emmintrin.h>
 #endif
 
+namespace media::raster {
+struct PreparedRows;
+}
+
 namespace media::sample {
 
 // The columns [first, last) of a picture row outside which every pixel has alpha 0 (first ==
@@ -39,6 +43,8 @@ struct Texture {
     // The alpha bytes hold a' for the draw alpha already, drawn at draw alpha 255 (which gives
     // a' = alpha exactly), so kernels can skip computing it.
     bool alphaPrepared = false;
+    // The picture's cache of enlarged rows prepared for the (5, 6) blend, or nullptr.
+    raster::PreparedRows* preparedRows = nullptr;
 };
 
 constexpr Argb bilinearReference(Argb c00, Argb c10, Argb c01, Argb c11, std::uint32_t fx,

@@ -56,6 +56,8 @@ struct PictureData {
     // drawn turned at a draw alpha below 255 (see drawSprite), kept for the next such draw.
     mutable std::vector<Argb> preparedPixels;
     mutable int preparedAlpha = -1;
+    // The rows of the last scaled draw under (5, 6), for the next one of the same size.
+    mutable raster::PreparedRows preparedRows;
 };
 
 // A 3D sprite: its own reference to the picture's pixels and how it is drawn.
@@ -98,8 +100,13 @@ void recyclePixels(Compositor::State& state, const std::shared_ptr<const Picture
 
 // The sampler's view of a picture.
 inline sample::Texture textureOf(const PictureData& picture) {
-    return {picture.image.pixels.data(), picture.image.width, picture.image.height, picture.opaque,
-            picture.rowExtents.empty() ? nullptr : picture.rowExtents.data()};
+    return {picture.image.pixels.data(),
+            picture.image.width,
+            picture.image.height,
+            picture.opaque,
+            picture.rowExtents.empty() ? nullptr : picture.rowExtents.data(),
+            false,
+            &picture.preparedRows};
 }
 
 // Stores a picture; 0 when it is empty, larger than the compositor accepts or its pixel

@@ -139,6 +139,49 @@ TEST(CompositorKernels, TurnedTranslucentSpritesBlendEachTexelAsTheReference) {
     });
 }
 
+TEST(CompositorKernels, RepeatedScaledDrawsGiveWhatAFirstDrawGives) {
+    // A picture keeps the rows of its last scaled draw for the next one of the same size,
+    // placement and alpha; any change (alpha, zoom, clipping) must prepare afresh. Each draw
+    // of the sequence equals the same draw by a compositor that never drew the picture.
+    std::vector<Argb> pixels;
+    std::uint32_t seed = 3;
+    for (int i = 0; i < 12 * 10; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        pixels.push_back(i % 7 == 0 ? seed & 0x00FFFFFFu : seed);
+    }
+    struct Draw {
+        float x, y, width, height;
+        int alpha;
+    };
+    const Draw draws[] = {
+        {4, -6, 30, 25, 200},  // clipped at the top: the lower rows only
+        {4, 5, 30, 25, 200},   // the same rows and more
+        {4, 5, 30, 25, 200},  {20, 9, 30, 25, 200}, {20, 9, 30, 25, 90},
+        {-7, 9, 30, 25, 90},  {3, 2, 31, 25, 90},   {3, 2.5f, 31, 17, 255},
+    };
+    auto render = [&](Compositor& compositor, media::SpriteHandle sprite, const Draw& draw) {
+        compositor.clear(10, 20, 30);
+        compositor.zoomSprite(sprite, draw.width, draw.height);
+        compositor.beginPass();
+        compositor.drawSprite(sprite, draw.x, draw.y, draw.alpha);
+        compositor.endPass();
+        return compositor.frame().pixels;
+    };
+    compositor_test::onEveryKernelSet([&] {
+        Compositor repeated;
+        repeated.resize(40, 36);
+        const auto sprite = spriteOf(repeated, makeImage(12, 10, pixels));
+        for (const Draw& draw : draws) {
+            Compositor fresh;
+            fresh.resize(40, 36);
+            const auto first = spriteOf(fresh, makeImage(12, 10, pixels));
+            EXPECT_EQ(render(repeated, sprite, draw), render(fresh, first, draw))
+                << draw.x << "," << draw.y << " " << draw.width << "x" << draw.height << " alpha "
+                << draw.alpha;
+        }
+    });
+}
+
 TEST_F(CompositorDraw, QuarterTurnIsClockwiseAboutTheCentre) {
     // A 4x2 picture at (1, 2): centre (3, 3); turned it covers x 2..3, y 1..4, its top row
     // running down the right-hand column.
