@@ -1,11 +1,16 @@
-// The compositor against SDL2's own software renderer on the same scenes.
+// The compositor against SDL2's own software renderer and against pixman (the software
+// compositor of cairo and the X server) on the same scenes.
 //
 // The standard scene: a 1920x1080 screen, an 800x600 picture stretched over it, then 500
 // sprites of 64x64 zoomed to 96x96 with alpha 200 under blend (5, 6) at seeded positions.
 // Variants: the sprites turned by seeded angles, and the standard scene followed by the
-// smoothing redraw (the screen grabbed from (1, 1) and drawn back there bilinear). SDL draws
-// the same scenes with SDL_RenderCopy / SDL_RenderCopyEx on a software renderer over an
-// SDL_Surface. After the run the program prints the time ratio SDL / ours per scene.
+// smoothing redraw (the screen grabbed from (1, 1) and drawn back there bilinear); the
+// standard scene on a 3840x2160 screen (ours only). SDL draws the same scenes with
+// SDL_RenderCopy / SDL_RenderCopyEx on a software renderer over an SDL_Surface; pixman with
+// pixman_image_composite32 and affine transforms (premultiplied sources prepared once, OVER
+// with a solid mask of the draw alpha, nearest filter, the opaque background as SRC). Ours
+// runs twice: with the widest kernels the processor has, and with the SSE2 kernels forced.
+// After the run the program prints the time ratios per scene.
 #include <SDL.h>
 #include <benchmark/benchmark.h>
 
@@ -20,6 +25,11 @@
 #include <vector>
 
 #include "engine/media/compositor.h"
+#include "engine/media/compositor_blend.h"
+
+#if defined(RZ_BENCH_PIXMAN)
+#include <pixman.h>
+#endif
 
 namespace {
 
@@ -69,10 +79,10 @@ media::Image spritePicture(int index) {
     return image;
 }
 
-std::vector<Placement> placements(bool turned) {
+std::vector<Placement> placements(bool turned, int screenW = kScreenW, int screenH = kScreenH) {
     std::mt19937 random(20240607);
-    std::uniform_real_distribution<float> across(-kZoomedSide / 2, kScreenW - kZoomedSide / 2);
-    std::uniform_real_distribution<float> down(-kZoomedSide / 2, kScreenH - kZoomedSide / 2);
+    std::uniform_real_distribution<float> across(-kZoomedSide / 2, screenW - kZoomedSide / 2);
+    std::uniform_real_distribution<float> down(-kZoomedSide / 2, screenH - kZoomedSide / 2);
     std::uniform_real_distribution<float> angle(0.0f, 360.0f);
     std::vector<Placement> result(kSpriteCount);
     for (int i = 0; i < kSpriteCount; ++i) {
@@ -84,7 +94,14 @@ std::vector<Placement> placements(bool turned) {
     return result;
 }
 
-enum class Scene { Standard, Turned, Smoothed };
+enum class Scene { Standard, Turned, Smoothed, Standard4k };
+
+int screenWidth(Scene scene) {
+    return scene == Scene::Standard4k ? 2 * kScreenW : kScreenW;
+}
+int screenHeight(Scene scene) {
+    return scene == Scene::Standard4k ? 2 * kScreenH : kScreenH;
+}
 
 // ---- ours --------------------------------------------------------------------------------
 
@@ -95,10 +112,12 @@ struct OurScene {
     std::vector<Placement> layout;
 
     explicit OurScene(Scene scene) {
-        compositor.resize(kScreenW, kScreenH);
+        const int w = screenWidth(scene);
+        const int h = screenHeight(scene);
+        compositor.resize(w, h);
         background = compositor.makeSprite(compositor.addPicture(backgroundPicture()));
-        compositor.zoomSprite(background, kScreenW, kScreenH);
-        layout = placements(scene == Scene::Turned);
+        compositor.zoomSprite(background, static_cast<float>(w), static_cast<float>(h));
+        layout = placements(scene == Scene::Turned, w, h);
         std::vector<media::PictureHandle> pictures;
         for (int i = 0; i < kSpritePictures; ++i) {
             pictures.push_back(compositor.addPicture(spritePicture(i)));
@@ -133,14 +152,176 @@ struct OurScene {
     }
 };
 
-void oursBenchmark(benchmark::State& state, Scene scene) {
+void runOurs(benchmark::State& state, Scene scene, bool baseline) {
+    media::blend::forceBaselineKernels(baseline);
     OurScene ours(scene);
     for (auto _ : state) {
         ours.render(scene);
         benchmark::DoNotOptimize(ours.compositor.frame().pixels.data());
         benchmark::ClobberMemory();
     }
+    media::blend::forceBaselineKernels(false);
 }
+
+void oursBenchmark(benchmark::State& state, Scene scene) {
+    runOurs(state, scene, false);
+}
+
+void oursSse2Benchmark(benchmark::State& state, Scene scene) {
+    runOurs(state, scene, true);
+}
+
+// ---- pixman ------------------------------------------------------------------------------
+
+#if defined(RZ_BENCH_PIXMAN)
+
+// A premultiplied copy of a straight ARGB picture, as pixman composites it.
+pixman_image_t* premultipliedImage(const media::Image& image, std::vector<std::uint32_t>& store) {
+    store.resize(image.pixels.size());
+    for (std::size_t i = 0; i < store.size(); ++i) {
+        const std::uint32_t p = image.pixels[i];
+        const std::uint32_t a = p >> 24;
+        auto channel = [&](int shift) {
+            return ((((p >> shift) & 0xFFu) * a + 127) / 255) << shift;
+        };
+        store[i] = (a << 24) | channel(16) | channel(8) | channel(0);
+    }
+    return pixman_image_create_bits(PIXMAN_a8r8g8b8, image.width, image.height, store.data(),
+                                    image.width * 4);
+}
+
+// The affine map from a screen box's local pixel positions to texel positions, given the
+// forward map texel -> screen as rows (a, b, c), (d, e, f).
+void setInverseTransform(pixman_image_t* image, const double forward[2][3]) {
+    pixman_f_transform_t f{};
+    f.m[0][0] = forward[0][0];
+    f.m[0][1] = forward[0][1];
+    f.m[0][2] = forward[0][2];
+    f.m[1][0] = forward[1][0];
+    f.m[1][1] = forward[1][1];
+    f.m[1][2] = forward[1][2];
+    f.m[2][2] = 1.0;
+    pixman_f_transform_t inverse{};
+    pixman_f_transform_invert(&inverse, &f);
+    pixman_transform_t fixed{};
+    pixman_transform_from_pixman_f_transform(&fixed, &inverse);
+    pixman_image_set_transform(image, &fixed);
+}
+
+struct PixmanScene {
+    int width = kScreenW;
+    int height = kScreenH;
+    std::vector<std::uint32_t> screenPixels;
+    pixman_image_t* screen = nullptr;
+    std::vector<std::uint32_t> backgroundPixels;
+    pixman_image_t* background = nullptr;
+    std::vector<std::vector<std::uint32_t>> spritePixels;
+    std::vector<pixman_image_t*> sprites;  // one image per placement: each has its transform
+    pixman_image_t* mask = nullptr;
+    std::vector<Placement> layout;
+    std::vector<std::uint32_t> grabPixels;
+
+    explicit PixmanScene(Scene scene) {
+        screenPixels.resize(static_cast<std::size_t>(width) * height);
+        screen = pixman_image_create_bits(PIXMAN_a8r8g8b8, width, height, screenPixels.data(),
+                                          width * 4);
+        background = premultipliedImage(backgroundPicture(), backgroundPixels);
+        pixman_transform_t scale{};
+        pixman_transform_init_scale(&scale, pixman_double_to_fixed(800.0 / width),
+                                    pixman_double_to_fixed(600.0 / height));
+        pixman_image_set_transform(background, &scale);
+        pixman_image_set_filter(background, PIXMAN_FILTER_NEAREST, nullptr, 0);
+        const pixman_color_t drawAlpha{0, 0, 0, static_cast<std::uint16_t>(kSpriteAlpha * 257)};
+        mask = pixman_image_create_solid_fill(&drawAlpha);
+        layout = placements(scene == Scene::Turned);
+        spritePixels.resize(kSpritePictures);
+        for (int i = 0; i < kSpritePictures; ++i) {
+            premultipliedImage(spritePicture(i), spritePixels[i]);
+        }
+        for (const Placement& place : layout) {
+            pixman_image_t* image =
+                pixman_image_create_bits(PIXMAN_a8r8g8b8, kSpriteSide, kSpriteSide,
+                                         spritePixels[place.picture].data(), kSpriteSide * 4);
+            pixman_image_set_filter(image, PIXMAN_FILTER_NEAREST, nullptr, 0);
+            sprites.push_back(image);
+        }
+        grabPixels.resize(screenPixels.size());
+    }
+    ~PixmanScene() {
+        for (pixman_image_t* image : sprites) {
+            pixman_image_unref(image);
+        }
+        pixman_image_unref(mask);
+        pixman_image_unref(background);
+        pixman_image_unref(screen);
+    }
+    PixmanScene(const PixmanScene&) = delete;
+    PixmanScene& operator=(const PixmanScene&) = delete;
+
+    // The sprite's screen box and the map from its local pixel positions to texels.
+    void drawSprite(std::size_t index) {
+        const Placement& place = layout[index];
+        const double k = kZoomedSide / kSpriteSide;
+        const double half = kZoomedSide / 2.0;
+        const double radians = place.degrees * 3.14159265358979323846 / 180.0;
+        const double c = std::cos(radians);
+        const double s = std::sin(radians);
+        const double centreX = place.x + half;
+        const double centreY = place.y + half;
+        const double reach = (std::abs(c) + std::abs(s)) * half;
+        const int x0 = static_cast<int>(std::floor(centreX - reach));
+        const int y0 = static_cast<int>(std::floor(centreY - reach));
+        const int x1 = static_cast<int>(std::ceil(centreX + reach));
+        const int y1 = static_cast<int>(std::ceil(centreY + reach));
+        const double forward[2][3] = {
+            {c * k, -s * k, centreX - x0 - c * half + s * half},
+            {s * k, c * k, centreY - y0 - s * half - c * half},
+        };
+        setInverseTransform(sprites[index], forward);
+        pixman_image_composite32(PIXMAN_OP_OVER, sprites[index], mask, screen, 0, 0, 0, 0, x0, y0,
+                                 x1 - x0, y1 - y0);
+    }
+
+    void render(Scene scene) {
+        const pixman_color_t black{0, 0, 0, 0xFFFF};
+        const pixman_rectangle16_t all{0, 0, static_cast<std::uint16_t>(width),
+                                       static_cast<std::uint16_t>(height)};
+        pixman_image_fill_rectangles(PIXMAN_OP_SRC, screen, &black, 1, &all);
+        pixman_image_composite32(PIXMAN_OP_SRC, background, nullptr, screen, 0, 0, 0, 0, 0, 0,
+                                 width, height);
+        for (std::size_t i = 0; i < layout.size(); ++i) {
+            drawSprite(i);
+        }
+        if (scene == Scene::Smoothed) {
+            // The grab: an opaque copy of the screen from (1, 1), drawn back there bilinear
+            // at the pixels' upper-left corners.
+            pixman_image_t* grabbed = pixman_image_create_bits(
+                PIXMAN_x8r8g8b8, width - 1, height - 1, grabPixels.data(), width * 4);
+            pixman_image_composite32(PIXMAN_OP_SRC, screen, nullptr, grabbed, 1, 1, 0, 0, 0, 0,
+                                     width - 1, height - 1);
+            pixman_transform_t shift{};
+            pixman_transform_init_translate(&shift, pixman_double_to_fixed(-0.5),
+                                            pixman_double_to_fixed(-0.5));
+            pixman_image_set_transform(grabbed, &shift);
+            pixman_image_set_filter(grabbed, PIXMAN_FILTER_BILINEAR, nullptr, 0);
+            pixman_image_set_repeat(grabbed, PIXMAN_REPEAT_PAD);
+            pixman_image_composite32(PIXMAN_OP_OVER, grabbed, nullptr, screen, 0, 0, 0, 0, 1, 1,
+                                     width - 1, height - 1);
+            pixman_image_unref(grabbed);
+        }
+    }
+};
+
+void pixmanBenchmark(benchmark::State& state, Scene scene) {
+    PixmanScene scenePixman(scene);
+    for (auto _ : state) {
+        scenePixman.render(scene);
+        benchmark::DoNotOptimize(scenePixman.screenPixels.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+#endif
 
 // ---- SDL ---------------------------------------------------------------------------------
 
@@ -237,12 +418,24 @@ void memcpyFrame(benchmark::State& state) {
     }
 }
 
-BENCHMARK_CAPTURE(oursBenchmark, standard, Scene::Standard)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(sdlBenchmark, standard, Scene::Standard)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(oursBenchmark, turned, Scene::Turned)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(sdlBenchmark, turned, Scene::Turned)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(oursBenchmark, smoothed, Scene::Smoothed)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(sdlBenchmark, smoothed, Scene::Smoothed)->Unit(benchmark::kMillisecond);
+#if defined(RZ_BENCH_PIXMAN)
+#define RZ_PIXMAN_SCENE(name, scene) \
+    BENCHMARK_CAPTURE(pixmanBenchmark, name, scene)->Unit(benchmark::kMillisecond);
+#else
+#define RZ_PIXMAN_SCENE(name, scene)
+#endif
+
+#define RZ_SCENE(name, scene)                                                         \
+    BENCHMARK_CAPTURE(oursBenchmark, name, scene)->Unit(benchmark::kMillisecond);     \
+    BENCHMARK_CAPTURE(oursSse2Benchmark, name, scene)->Unit(benchmark::kMillisecond); \
+    RZ_PIXMAN_SCENE(name, scene)                                                      \
+    BENCHMARK_CAPTURE(sdlBenchmark, name, scene)->Unit(benchmark::kMillisecond);
+
+RZ_SCENE(standard, Scene::Standard)
+RZ_SCENE(turned, Scene::Turned)
+RZ_SCENE(smoothed, Scene::Smoothed)
+BENCHMARK_CAPTURE(oursBenchmark, standard4k, Scene::Standard4k)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(oursSse2Benchmark, standard4k, Scene::Standard4k)->Unit(benchmark::kMillisecond);
 BENCHMARK(memcpyFrame)->Unit(benchmark::kMillisecond);
 
 // Prints the usual table and remembers the real and CPU time per iteration of every run.
@@ -261,19 +454,24 @@ class RatioReporter : public benchmark::ConsoleReporter {
     }
     // CPU time is the fairer figure on a shared machine; real time is shown as well.
     void printRatios() const {
-        std::printf("\nratio SDL / ours (higher is better for ours), milliseconds per frame:\n");
-        for (const char* scene : {"standard", "turned", "smoothed"}) {
+        std::printf(
+            "\nratio other / ours (higher is better for ours), CPU milliseconds per "
+            "frame (real time in brackets):\n");
+        for (const char* scene : {"standard", "turned", "smoothed", "standard4k"}) {
             const auto ours = times_.find(std::string("oursBenchmark/") + scene);
-            const auto sdl = times_.find(std::string("sdlBenchmark/") + scene);
-            if (ours == times_.end() || sdl == times_.end()) {
+            if (ours == times_.end()) {
                 continue;
             }
-            std::printf(
-                "  %-9s CPU: ours %6.2f  SDL %6.2f  ratio %5.2f   real: ours %6.2f  SDL %6.2f  "
-                "ratio %5.2f\n",
-                scene, ours->second.cpu * 1e3, sdl->second.cpu * 1e3,
-                sdl->second.cpu / ours->second.cpu, ours->second.real * 1e3, sdl->second.real * 1e3,
-                sdl->second.real / ours->second.real);
+            std::printf("  %-10s ours %6.2f (%6.2f)", scene, ours->second.cpu * 1e3,
+                        ours->second.real * 1e3);
+            for (const char* other : {"oursSse2", "pixman", "sdl"}) {
+                const auto it = times_.find(std::string(other) + "Benchmark/" + scene);
+                if (it != times_.end()) {
+                    std::printf("  %s %6.2f (%6.2f) ratio %5.2f", other, it->second.cpu * 1e3,
+                                it->second.real * 1e3, it->second.cpu / ours->second.cpu);
+                }
+            }
+            std::printf("\n");
         }
     }
 

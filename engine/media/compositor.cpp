@@ -6,6 +6,7 @@
 #include <cmath>
 #include <utility>
 
+#include "engine/media/compositor_blend.h"
 #include "engine/media/compositor_state.h"
 
 namespace media {
@@ -20,6 +21,22 @@ PictureHandle storePicture(Compositor::State& state, Image image, bool knownOpaq
     picture->opaque = knownOpaque || std::all_of(image.pixels.begin(), image.pixels.end(),
                                                  [](Argb pixel) { return alphaOf(pixel) == 255; });
     picture->image = std::move(image);
+    if (!picture->opaque) {
+        const Image& pixels = picture->image;
+        picture->rowExtents.resize(static_cast<std::size_t>(pixels.height));
+        for (int y = 0; y < pixels.height; ++y) {
+            const Argb* row = pixels.pixels.data() + static_cast<std::size_t>(y) * pixels.width;
+            int first = 0;
+            int last = pixels.width;
+            while (first < last && alphaOf(row[first]) == 0) {
+                ++first;
+            }
+            while (last > first && alphaOf(row[last - 1]) == 0) {
+                --last;
+            }
+            picture->rowExtents[static_cast<std::size_t>(y)] = {first, last};
+        }
+    }
     return state.pictures.add(std::move(picture));
 }
 
@@ -60,20 +77,58 @@ bool rotation(float degrees, double& sine, double& cosine) {
     return true;
 }
 
+// Turned and warped sprites under (5, 6), nearest, at a draw alpha below 255 read texels whose
+// alpha byte holds a' already, drawn at draw alpha 255 (which keeps a' exactly), instead of
+// computing a' for every pixel. Only small pictures, and only when the sprite covers at least
+// as many pixels as the picture has, so preparing never costs more than it saves.
+constexpr std::size_t kMaxPreparedTexels = 256 * 256;
+
+void prepareForQuad(const PictureData& picture, const std::array<raster::Vertex, 4>& quad,
+                    raster::Style& style, sample::Texture& texture) {
+    if (style.sourceFactor != kBlendSrcAlpha || style.destinationFactor != kBlendInvSrcAlpha ||
+        style.filter != Filter::Nearest || style.alpha <= 0 || style.alpha >= 255) {
+        return;
+    }
+    double twiceArea = 0.0;
+    for (std::size_t i = 0; i < quad.size(); ++i) {
+        const raster::Vertex& a = quad[i];
+        const raster::Vertex& b = quad[(i + 1) % quad.size()];
+        twiceArea += a.x * b.y - b.x * a.y;
+    }
+    const std::vector<Argb>& pixels = picture.image.pixels;
+    if (pixels.size() > kMaxPreparedTexels ||
+        !(std::abs(twiceArea) >= 2.0 * static_cast<double>(pixels.size()))) {
+        return;
+    }
+    if (picture.preparedAlpha != style.alpha) {
+        picture.preparedPixels.resize(pixels.size());
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            picture.preparedPixels[i] =
+                (pixels[i] & 0x00FFFFFFu) | (blend::sourceAlpha(pixels[i], style.alpha) << 24);
+        }
+        picture.preparedAlpha = style.alpha;
+    }
+    texture.pixels = picture.preparedPixels.data();
+    texture.opaque = false;
+    texture.alphaPrepared = true;
+    style.alpha = 255;
+}
+
 }  // namespace
 
 Compositor::Compositor() : state_(std::make_unique<State>()) {}
 Compositor::~Compositor() = default;
 
 void Compositor::resize(int width, int height) {
-    Framebuffer& frame = state_->frame;
+    state_->pendingClear.reset();
+    Framebuffer& frame = state_->screen;
     frame.width = std::clamp(width, 0, kMaxScreenSide);
     frame.height = std::clamp(height, 0, kMaxScreenSide);
     frame.pixels.assign(static_cast<std::size_t>(frame.width) * frame.height, 0xFF000000u);
 }
 
 const Framebuffer& Compositor::frame() const {
-    return state_->frame;
+    return state_->frame();
 }
 
 PictureHandle Compositor::addPicture(Image image) {
@@ -163,9 +218,9 @@ void Compositor::drawSprite(SpriteHandle sprite, float x, float y, int alpha) {
     if (!state.inPass || entry == nullptr || !std::isfinite(x) || !std::isfinite(y)) {
         return;
     }
-    const raster::Style style{std::clamp(alpha, 0, 255), state.blendSource, state.blendDestination,
-                              state.filter};
-    const sample::Texture texture = textureOf(*entry->picture);
+    raster::Style style{std::clamp(alpha, 0, 255), state.blendSource, state.blendDestination,
+                        state.filter};
+    sample::Texture texture = textureOf(*entry->picture);
     const double left = x;
     const double top = y;
     if (entry->hasCorners) {
@@ -173,7 +228,8 @@ void Compositor::drawSprite(SpriteHandle sprite, float x, float y, int alpha) {
         for (std::size_t i = 0; i < quad.size(); ++i) {
             quad[i] = {left + entry->corners[i].x, top + entry->corners[i].y};
         }
-        raster::drawQuad(state.frame, texture, quad, style, state.scratch);
+        prepareForQuad(*entry->picture, quad, style, texture);
+        raster::drawQuad(state.frame(), texture, quad, style, state.scratch);
         return;
     }
     const double width = entry->width;
@@ -184,7 +240,11 @@ void Compositor::drawSprite(SpriteHandle sprite, float x, float y, int alpha) {
         return;
     }
     if (sine == 0.0 && cosine == 1.0) {
-        raster::drawScaled(state.frame, texture, left, top, width, height, style, state.scratch);
+        if (state.pendingClear &&
+            raster::coversOpaquely(state.screen, texture, left, top, width, height, style)) {
+            state.pendingClear.reset();  // every pixel is written without being read
+        }
+        raster::drawScaled(state.frame(), texture, left, top, width, height, style, state.scratch);
         return;
     }
     const double centreX = left + width / 2.0;
@@ -198,7 +258,8 @@ void Compositor::drawSprite(SpriteHandle sprite, float x, float y, int alpha) {
         quad[i] = {centreX + offsets[i].x * cosine - offsets[i].y * sine,
                    centreY + offsets[i].x * sine + offsets[i].y * cosine};
     }
-    raster::drawQuad(state.frame, texture, quad, style, state.scratch);
+    prepareForQuad(*entry->picture, quad, style, texture);
+    raster::drawQuad(state.frame(), texture, quad, style, state.scratch);
 }
 
 void Compositor::beginPass() {

@@ -52,19 +52,18 @@ void copyOpaque(Argb* out, const Argb* in, std::size_t count) {
 }  // namespace
 
 void Compositor::clear(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-    std::fill(state_->frame.pixels.begin(), state_->frame.pixels.end(),
-              makeArgb(255, red, green, blue));
+    state_->pendingClear = makeArgb(255, red, green, blue);
 }
 
 void Compositor::plot(int x, int y, Argb colour) {
-    fillClipped(state_->frame, x, y, 1, 1, colour | kOpaque);
+    fillClipped(state_->frame(), x, y, 1, 1, colour | kOpaque);
 }
 
 void Compositor::rectangle(int x, int y, int width, int height, Argb colour, bool filled) {
     if (width <= 0 || height <= 0) {
         return;
     }
-    Framebuffer& frame = state_->frame;
+    Framebuffer& frame = state_->frame();
     colour |= kOpaque;
     if (filled || width <= 2 || height <= 2) {
         fillClipped(frame, x, y, width, height, colour);
@@ -80,7 +79,7 @@ void Compositor::rectangle(int x, int y, int width, int height, Argb colour, boo
 
 void Compositor::drawText(int x, int y, std::string_view text, Argb colour,
                           std::optional<Argb> background) {
-    Framebuffer& frame = state_->frame;
+    Framebuffer& frame = state_->frame();
     const Argb ink = colour | kOpaque;
     std::int64_t cellX = x;
     for (const char character : text) {
@@ -112,7 +111,7 @@ void Compositor::drawText(int x, int y, std::string_view text, Argb colour,
 }
 
 PictureHandle Compositor::grab(int x, int y, int width, int height) {
-    const Framebuffer& frame = state_->frame;
+    const Framebuffer& frame = state_->frame();
     if (width <= 0 || height <= 0) {
         return 0;
     }
@@ -147,7 +146,7 @@ void Compositor::drawPicture(PictureHandle picture, int x, int y) {
     }
     const PictureData& data = **entry;
     const raster::Style style{255, kBlendSrcAlpha, kBlendInvSrcAlpha, Filter::Nearest};
-    raster::drawScaled(state_->frame, textureOf(data), x, y, data.image.width, data.image.height,
+    raster::drawScaled(state_->frame(), textureOf(data), x, y, data.image.width, data.image.height,
                        style, state_->scratch);
 }
 

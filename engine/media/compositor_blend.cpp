@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "engine/media/compositor_blend_sse2.h"
+#include "engine/media/compositor_blend_wide.h"
 
 namespace media::blend {
 namespace {
@@ -175,7 +176,117 @@ std::array<Kernel, 100> buildKernelTable() {
 
 const std::array<Kernel, 100> kKernels = buildKernelTable();
 
+#if defined(RZ_COMPOSITOR_AVX2)
+const bool kHasAvx2 = __builtin_cpu_supports("avx2");
+#else
+constexpr bool kHasAvx2 = false;
+#endif
+bool baselineForced = false;
+
+inline bool wide() {
+    return kHasAvx2 && !baselineForced;
+}
+
 }  // namespace
+
+void forceBaselineKernels(bool force) {
+    baselineForced = force;
+}
+
+bool wideKernelsActive() {
+    return wide();
+}
+
+void alphaBlendPrepared(Argb* destination, const Argb* prepared, int count) {
+    if (count <= 0) {
+        return;
+    }
+#if defined(RZ_COMPOSITOR_AVX2)
+    if (wide()) {
+        avx2::alphaBlendPrepared(destination, prepared, count);
+        return;
+    }
+#endif
+#if defined(__SSE2__)
+    forEachQuad(destination, prepared, count,
+                [](Argb* out, const Argb* in) { alphaBlendPrepared4(out, load4(in)); });
+#else
+    scalarKernel<5, 6>(destination, prepared, count, 255);
+#endif
+}
+
+void planColumns(ColumnPlan& plan, int width) {
+    const auto count = static_cast<int>(plan.columns.size());
+    const int groups = count / 8;
+    plan.bases.resize(static_cast<std::size_t>(groups));
+    plan.offsets.resize(static_cast<std::size_t>(groups) * 8);
+    plan.grouped = width >= 8;
+    for (int g = 0; g < groups && plan.grouped; ++g) {
+        const int* columns = plan.columns.data() + g * 8;
+        // Loads stay inside the row: base + 7 <= width - 1.
+        const int base = columns[0] < width - 8 ? columns[0] : width - 8;
+        plan.bases[static_cast<std::size_t>(g)] = base;
+        for (int k = 0; k < 8; ++k) {
+            const int offset = columns[k] - base;
+            plan.grouped = plan.grouped && offset >= 0 && offset <= 7;
+            plan.offsets[static_cast<std::size_t>(g * 8 + k)] = offset;
+        }
+    }
+}
+
+void gatherSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, int last) {
+#if defined(RZ_COMPOSITOR_AVX2)
+    if (wide()) {
+        avx2::gatherSpan(span, row, plan, first, last);
+        return;
+    }
+#endif
+    const int* columns = plan.columns.data();
+    for (int i = first; i < last; ++i) {
+        span[i] = row[columns[i]];
+    }
+}
+
+void prepareSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, int last,
+                 int drawAlpha) {
+#if defined(RZ_COMPOSITOR_AVX2)
+    if (wide()) {
+        avx2::prepareSpan(span, row, plan, first, last, drawAlpha);
+        return;
+    }
+#endif
+    const int* columns = plan.columns.data();
+    int i = first;
+#if defined(__SSE2__)
+    const __m128i drawAlphaV = _mm_set1_epi32(drawAlpha);
+    for (; i + 4 <= last; i += 4) {
+        const __m128i s = _mm_set_epi32(
+            static_cast<int>(row[columns[i + 3]]), static_cast<int>(row[columns[i + 2]]),
+            static_cast<int>(row[columns[i + 1]]), static_cast<int>(row[columns[i]]));
+        store4(span + i, withAlpha(s, sourceAlpha4(s, drawAlphaV)));
+    }
+#endif
+    for (; i < last; ++i) {
+        const Argb s = row[columns[i]];
+        span[i] = (s & 0x00FFFFFFu) | (sourceAlpha(s, drawAlpha) << 24);
+    }
+}
+
+bool alphaBlendAffine(Argb* target, const Argb* texels, int width, std::int64_t u, std::int64_t v,
+                      std::int64_t du, std::int64_t dv, int count, int drawAlpha, bool prepared) {
+#if defined(RZ_COMPOSITOR_AVX2)
+    if (wide()) {
+        if (count > 0) {
+            avx2::alphaBlendAffine(target, texels, width, u, v, du, dv, count, drawAlpha, prepared);
+        }
+        return true;
+    }
+#else
+    (void)target, (void)texels, (void)width, (void)u, (void)v, (void)du, (void)dv, (void)count,
+        (void)drawAlpha, (void)prepared;
+#endif
+    return false;
+}
 
 void blendSpan(Argb* destination, const Argb* source, int count, int drawAlpha, int sourceFactor,
                int destinationFactor) {
@@ -183,6 +294,12 @@ void blendSpan(Argb* destination, const Argb* source, int count, int drawAlpha, 
         destinationFactor > 10) {
         return;
     }
+#if defined(RZ_COMPOSITOR_AVX2)
+    if (wide() && sourceFactor == 5 && destinationFactor == 6) {
+        avx2::alphaBlend(destination, source, count, drawAlpha);
+        return;
+    }
+#endif
     kKernels[static_cast<std::size_t>((sourceFactor - 1) * 10 + (destinationFactor - 1))](
         destination, source, count, drawAlpha);
 }

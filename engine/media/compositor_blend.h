@@ -19,6 +19,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "engine/media/image.h"
 
@@ -85,5 +86,45 @@ constexpr Argb blendPixel(Argb source, Argb destination, int drawAlpha, int sour
 // 0..255.
 void blendSpan(Argb* destination, const Argb* source, int count, int drawAlpha, int sourceFactor,
                int destinationFactor);
+
+// (5, 6) of count prepared source pixels onto count framebuffer pixels: each prepared pixel
+// holds its a' in the alpha byte (prepareSpan), so this is blendSpan at draw alpha 255.
+void alphaBlendPrepared(Argb* destination, const Argb* prepared, int count);
+
+// The picture columns of a scaled row's pixels, nondecreasing, and how to gather them: when
+// every group of eight pixels reads within eight neighbouring texels (any enlargement and
+// mild reductions), a group is one load and one lane permutation instead of eight reads.
+struct ColumnPlan {
+    std::vector<int> columns;  // per pixel
+    std::vector<int> bases;    // per whole group of eight pixels: the first texel loaded
+    std::vector<int> offsets;  // per pixel of those groups: its column minus the base, 0..7
+    bool grouped = false;
+};
+
+// Fills bases, offsets and grouped for plan.columns on a picture width texels wide.
+void planColumns(ColumnPlan& plan, int width);
+
+// span[i] = row[columns[i]] for i in [first, last).
+void gatherSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, int last);
+
+// The same with each pixel's alpha byte replaced by a' = round(alpha * drawAlpha / 255),
+// ready for alphaBlendPrepared: a row of an enlarged picture is prepared once and blended on
+// every screen row that shows it.
+void prepareSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, int last,
+                 int drawAlpha);
+
+// (5, 6) of nearest texels along an affine span (turned sprites): pixel i reads the texel at
+// column (u + du * i) >> 32 and row (v + dv * i) >> 32 (32.32 fixed point), all of which must
+// lie inside the picture. Prepared texels hold a' in their alpha byte (drawAlpha is then 255).
+// False, doing nothing, where no wide kernel runs: the caller's own SSE2 loop draws the span
+// then.
+bool alphaBlendAffine(Argb* target, const Argb* texels, int width, std::int64_t u, std::int64_t v,
+                      std::int64_t du, std::int64_t dv, int count, int drawAlpha, bool prepared);
+
+// The kernels run on the widest instruction set the processor has (AVX2 on x86-64, chosen
+// once at start-up), SSE2 otherwise. Forcing the baseline lets tests and benchmarks check
+// and time the SSE2 kernels on any machine; wideKernelsActive tells which set runs.
+void forceBaselineKernels(bool force);
+bool wideKernelsActive();
 
 }  // namespace media::blend

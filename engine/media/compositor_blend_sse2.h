@@ -43,31 +43,38 @@ inline void store4(Argb* pixels, __m128i value) {
     _mm_storeu_si128(reinterpret_cast<__m128i*>(pixels), value);
 }
 
-// (5, 6) for four source pixels s onto out[0..3]: out = round((src * a' + dst * (255 - a'))
-// / 255), with a' = 255 (the source itself) and a' = 0 (nothing changes) taken as shortcuts.
-inline void alphaBlend4(Argb* out, __m128i s, __m128i drawAlpha) {
+// round((s * a + d * (255 - a)) / 255) per 16-bit lane, the alpha lane of s being a itself.
+// The sum is d * 255 + (s - d) * a, which lies in 0..65025, so 16-bit lanes computing
+// modulo 2^16 give it exactly with one multiply.
+inline __m128i mix16(__m128i s, __m128i d, __m128i a) {
+    const __m128i dTimes255 = _mm_sub_epi16(_mm_slli_epi16(d, 8), d);
+    return div255x16(_mm_add_epi16(dTimes255, _mm_mullo_epi16(_mm_sub_epi16(s, d), a)));
+}
+
+// (5, 6) of four source pixels whose alpha byte is a' already onto out[0..3], with a' = 255
+// (the source itself) and a' = 0 (nothing changes) taken as shortcuts.
+inline void alphaBlendPrepared4(Argb* out, __m128i src) {
     const __m128i zero = _mm_setzero_si128();
-    const __m128i a = sourceAlpha4(s, drawAlpha);
+    const __m128i a = _mm_srli_epi32(src, 24);
     if (_mm_movemask_epi8(_mm_cmpeq_epi32(a, _mm_set1_epi32(255))) == 0xFFFF) {
-        store4(out, s);
+        store4(out, src);
         return;
     }
     if (_mm_movemask_epi8(_mm_cmpeq_epi32(a, zero)) == 0xFFFF) {
         return;
     }
-    const __m128i max16 = _mm_set1_epi16(255);
     const __m128i d = load4(out);
-    const __m128i src = withAlpha(s, a);
-    const __m128i factors = broadcastBytes(a);
-    const __m128i fLo = _mm_unpacklo_epi8(factors, zero);
-    const __m128i fHi = _mm_unpackhi_epi8(factors, zero);
-    const __m128i lo = div255x16(
-        _mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(src, zero), fLo),
-                      _mm_mullo_epi16(_mm_unpacklo_epi8(d, zero), _mm_sub_epi16(max16, fLo))));
-    const __m128i hi = div255x16(
-        _mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(src, zero), fHi),
-                      _mm_mullo_epi16(_mm_unpackhi_epi8(d, zero), _mm_sub_epi16(max16, fHi))));
-    store4(out, _mm_packus_epi16(lo, hi));
+    const __m128i sLo = _mm_unpacklo_epi8(src, zero);
+    const __m128i sHi = _mm_unpackhi_epi8(src, zero);
+    const __m128i aLo = _mm_shufflehi_epi16(_mm_shufflelo_epi16(sLo, 0xFF), 0xFF);
+    const __m128i aHi = _mm_shufflehi_epi16(_mm_shufflelo_epi16(sHi, 0xFF), 0xFF);
+    store4(out, _mm_packus_epi16(mix16(sLo, _mm_unpacklo_epi8(d, zero), aLo),
+                                 mix16(sHi, _mm_unpackhi_epi8(d, zero), aHi)));
+}
+
+// (5, 6) for four source pixels s at draw alpha drawAlpha onto out[0..3].
+inline void alphaBlend4(Argb* out, __m128i s, __m128i drawAlpha) {
+    alphaBlendPrepared4(out, withAlpha(s, sourceAlpha4(s, drawAlpha)));
 }
 
 }  // namespace media::blend::sse2

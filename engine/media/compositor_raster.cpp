@@ -73,6 +73,11 @@ inline void prefetchSpan(const Argb* first, std::size_t count) {
     }
 }
 
+constexpr int kPrefetchRows = 4;
+// The largest set of prepared rows a picture keeps (256 KB).
+constexpr std::size_t kMaxPreparedRowPixels = 64 * 1024;
+constexpr int kPrefetchReach = 8;  // pixels beyond a turned span's ends
+
 // True when blending gives back the sampled pixel itself, so it can be written directly.
 bool writesSourceUnchanged(const Style& style, const Texture& texture) {
     if (style.alpha != 255) {
@@ -159,16 +164,28 @@ struct SpanStart {
     SpanStart advanced(int pixels) const { return {u + du * pixels, v + dv * pixels, du, dv}; }
 };
 
-SpanStart spanStart(const Affine& m, int x0, int py, Filter filter) {
-    const bool bilinear = filter == Filter::Bilinear;
-    const double offset = bilinear ? 0.0 : 0.5;
-    const double sx = x0 + offset;
-    const double sy = py + offset;
-    const double shift = bilinear ? 0.5 : 0.0;
-    return {toFixed32(m.au * sx + m.bu * sy + m.cu - shift, 1048576.0),
-            toFixed32(m.av * sx + m.bv * sy + m.cv - shift, 1048576.0), toFixed32(m.au, 65536.0),
-            toFixed32(m.av, 65536.0)};
-}
+// The span starts of one polygon: the steps are the same on every row.
+struct SpanStarts {
+    SpanStarts(const Affine& m, Filter filter)
+        : map(m),
+          offset(filter == Filter::Bilinear ? 0.0 : 0.5),
+          shift(filter == Filter::Bilinear ? 0.5 : 0.0),
+          du(toFixed32(m.au, 65536.0)),
+          dv(toFixed32(m.av, 65536.0)) {}
+
+    SpanStart at(int x0, int py) const {
+        const double sx = x0 + offset;
+        const double sy = py + offset;
+        return {toFixed32(map.au * sx + map.bu * sy + map.cu - shift, 1048576.0),
+                toFixed32(map.av * sx + map.bv * sy + map.cv - shift, 1048576.0), du, dv};
+    }
+
+    Affine map;
+    double offset;  // pixel centres for nearest, corners for bilinear
+    double shift;   // bilinear positions count from texel centres
+    std::int64_t du;
+    std::int64_t dv;
+};
 
 SafeInterval nearestSafeInterval(const Texture& texture, const SpanStart& s, int count) {
     return safeInterval(s.u, s.v, s.du, s.dv, count, texture.width * kFixed32One,
@@ -249,11 +266,13 @@ void sampleAndBlend(const Texture& texture, const SpanStart& s, int count, const
 
 #if defined(__SSE2__)
 // Nearest sampling under (5, 6), the common case of turned sprites: texels go straight from
-// the picture into the blend, four at a time, without the span buffer. Same result as
-// sampleAndBlend.
-void alphaBlendNearest(const Texture& texture, const SpanStart& s, int count, const Style& style,
-                       Argb* target) {
-    const SafeInterval safe = nearestSafeInterval(texture, s, count);
+// the picture into the blend, without the span buffer. Same result as sampleAndBlend. The
+// SSE2 loop, four at a time; pixels outside the safe interval read clamped texels.
+void alphaBlendNearestSse2(const Texture& texture, const SpanStart& s, int count,
+                           const Style& style, Argb* target, const SafeInterval& safe) {
+    if (count <= 0) {
+        return;
+    }
     const __m128i drawAlpha = _mm_set1_epi32(style.alpha);
     const Argb* pixels = texture.pixels;
     const std::int64_t width = texture.width;
@@ -310,6 +329,26 @@ void alphaBlendNearest(const Texture& texture, const SpanStart& s, int count, co
         }
     }
 }
+
+// The same with the AVX2 kernel for the clamp-free middle where it runs.
+void alphaBlendNearest(const Texture& texture, const SpanStart& s, int count, const Style& style,
+                       Argb* target) {
+    const SafeInterval safe = nearestSafeInterval(texture, s, count);
+    if (safe.last - safe.first >= 8) {
+        // The wide kernel takes the clamp-free middle; the SSE2 loop the few pixels at the
+        // ends, all of them clamped.
+        const SpanStart middle = s.advanced(safe.first);
+        if (blend::alphaBlendAffine(target + safe.first, texture.pixels, texture.width, middle.u,
+                                    middle.v, middle.du, middle.dv, safe.last - safe.first,
+                                    style.alpha, texture.alphaPrepared)) {
+            alphaBlendNearestSse2(texture, s, safe.first, style, target, SafeInterval{});
+            alphaBlendNearestSse2(texture, s.advanced(safe.last), count - safe.last, style,
+                                  target + safe.last, SafeInterval{});
+            return;
+        }
+    }
+    alphaBlendNearestSse2(texture, s, count, style, target, safe);
+}
 #endif
 
 struct Edge {
@@ -346,6 +385,7 @@ void fillConvex(Framebuffer& frame, const Texture& texture, const std::array<Ver
         }
         edges[edgeCount++] = {top.y, bottom.y, top.x, (bottom.x - top.x) / (bottom.y - top.y)};
     }
+    const SpanStarts starts(map, style.filter);
     const bool direct = writesSourceUnchanged(style, texture);
     [[maybe_unused]] const bool fusedAlphaBlend = style.filter == Filter::Nearest &&
                                                   style.sourceFactor == kBlendSrcAlpha &&
@@ -368,18 +408,18 @@ void fillConvex(Framebuffer& frame, const Texture& texture, const std::array<Ver
         }
         const int count = x1 - x0;
         Argb* target = frame.pixels.data() + static_cast<std::size_t>(py) * frame.width + x0;
-        const SpanStart start = spanStart(map, x0, py, style.filter);
+        const SpanStart start = starts.at(x0, py);
         if (direct) {
             sampleAffineSpan(texture, start, count, style.filter, target);
             continue;
         }
-        if (py + 1 < y1) {
-            // The next row's span lies near this one.
-            const int from = std::max(x0 - 8, 0);
-            const int to = std::min(x1 + 8, frame.width);
-            prefetchSpan(
-                frame.pixels.data() + static_cast<std::size_t>(py + 1) * frame.width + from,
-                static_cast<std::size_t>(to - from));
+        if (py + kPrefetchRows < y1) {
+            // The span some rows below lies near this one.
+            const int from = std::max(x0 - kPrefetchReach, 0);
+            const int to = std::min(x1 + kPrefetchReach, frame.width);
+            prefetchSpan(frame.pixels.data() +
+                             static_cast<std::size_t>(py + kPrefetchRows) * frame.width + from,
+                         static_cast<std::size_t>(std::max(to - from, 0)));
         }
 #if defined(__SSE2__)
         if (fusedAlphaBlend) {
@@ -432,6 +472,79 @@ void drawUnitBilinear(Framebuffer& frame, const Texture& texture, int x, int y, 
     }
 }
 
+// The scaled draw of sprites: nearest texels under (5, 6). Each picture row is prepared once
+// (its texels with a' in the alpha byte) and blended on every screen row that shows it, and
+// only over the columns that show the row's not fully transparent part, which alone can
+// change the screen. columns is the picture column of each of the count pixels from x0,
+// nondecreasing.
+void alphaBlendScaledNearest(Framebuffer& frame, const Texture& texture, double y, double scaleY,
+                             int x0, int y0, int y1, const blend::ColumnPlan& plan, int alpha,
+                             Argb* span) {
+    const int* columns = plan.columns.data();
+    const auto count = static_cast<int>(plan.columns.size());
+    PreparedRows* cache = texture.preparedRows;
+    if (cache != nullptr) {
+        if (static_cast<std::size_t>(count) * static_cast<std::size_t>(texture.height) >
+            kMaxPreparedRowPixels) {
+            cache = nullptr;
+        } else if (cache->alpha != alpha || cache->columns != plan.columns) {
+            cache->alpha = alpha;
+            cache->columns = plan.columns;
+            cache->pixels.resize(static_cast<std::size_t>(count) * texture.height);
+            cache->ready.assign(static_cast<std::size_t>(texture.height), 0);
+        }
+    }
+    const Argb* prepared = span;
+    int previousRow = -1;
+    int first = 0;
+    int last = 0;
+    // The framebuffer rows are asked for some rows ahead: sprites land at scattered places,
+    // and a row's blend is shorter than a fetch from memory.
+    Argb* const origin = frame.pixels.data() + x0;
+    const auto rowSpan = static_cast<std::size_t>(count);
+    for (int py = y0; py < std::min(y0 + kPrefetchRows, y1); ++py) {
+        prefetchSpan(origin + static_cast<std::size_t>(py) * frame.width, rowSpan);
+    }
+    for (int py = y0; py < y1; ++py) {
+        const int row = clampIndex((py + 0.5 - y) * scaleY, texture.height);
+        if (row != previousRow) {
+            previousRow = row;
+            first = 0;
+            last = count;
+            if (texture.rowExtents != nullptr) {
+                const sample::RowExtent extent = texture.rowExtents[row];
+                first = static_cast<int>(std::lower_bound(columns, columns + count, extent.first) -
+                                         columns);
+                last = static_cast<int>(
+                    std::lower_bound(columns + first, columns + count, extent.last) - columns);
+            }
+            Argb* out = span;
+            bool fresh = true;
+            if (cache != nullptr) {
+                out = cache->pixels.data() + static_cast<std::size_t>(row) * count;
+                fresh = cache->ready[static_cast<std::size_t>(row)] == 0;
+                cache->ready[static_cast<std::size_t>(row)] = 1;
+            }
+            if (fresh) {
+                // Whole groups of eight from the plan, even where they reach beyond the extent.
+                blend::prepareSpan(out,
+                                   texture.pixels + static_cast<std::size_t>(row) * texture.width,
+                                   plan, first & ~7, std::min((last + 7) & ~7, count), alpha);
+            }
+            prepared = out;
+        }
+        if (first >= last) {
+            continue;
+        }
+        Argb* target = frame.pixels.data() + static_cast<std::size_t>(py) * frame.width + x0;
+        if (py + kPrefetchRows < y1) {
+            prefetchSpan(origin + static_cast<std::size_t>(py + kPrefetchRows) * frame.width,
+                         rowSpan);
+        }
+        blend::alphaBlendPrepared(target + first, prepared + first, last - first);
+    }
+}
+
 }  // namespace
 
 void drawScaled(Framebuffer& frame, const Texture& texture, double x, double y, double width,
@@ -468,14 +581,21 @@ void drawScaled(Framebuffer& frame, const Texture& texture, double x, double y, 
             scratch.taps[i] = sample::tapAt(toFixed8(u - 0.5), texture.width);
         }
     } else {
-        scratch.columns.resize(count);
+        std::vector<int>& columns = scratch.columns.columns;
+        columns.resize(count);
         for (std::size_t i = 0; i < count; ++i) {
             const double u = (static_cast<double>(x0 + static_cast<int>(i)) + offset - x) * scaleX;
-            scratch.columns[i] = clampIndex(u, texture.width);
+            columns[i] = clampIndex(u, texture.width);
         }
+        blend::planColumns(scratch.columns, texture.width);
     }
-    const int* columns = scratch.columns.data();
     const Tap* taps = scratch.taps.data();
+    if (!bilinear && !direct && style.sourceFactor == kBlendSrcAlpha &&
+        style.destinationFactor == kBlendInvSrcAlpha) {
+        alphaBlendScaledNearest(frame, texture, y, scaleY, x0, y0, y1, scratch.columns, style.alpha,
+                                scratch.span.data());
+        return;
+    }
     // Rows that read the same texel rows as the row before (every enlarged picture has
     // them) reuse the samples: copied from the row above when written directly, or kept in
     // the span buffer when blended.
@@ -509,11 +629,9 @@ void drawScaled(Framebuffer& frame, const Texture& texture, double x, double y, 
                                               bottom[c.second], c.weight, row.weight);
                 }
             } else {
-                const Argb* source =
-                    texture.pixels + static_cast<std::size_t>(row.first) * texture.width;
-                for (std::size_t i = 0; i < count; ++i) {
-                    out[i] = source[columns[i]];
-                }
+                blend::gatherSpan(
+                    out, texture.pixels + static_cast<std::size_t>(row.first) * texture.width,
+                    scratch.columns, 0, static_cast<int>(count));
             }
         }
         if (!direct) {
@@ -521,6 +639,18 @@ void drawScaled(Framebuffer& frame, const Texture& texture, double x, double y, 
                              style.destinationFactor);
         }
     }
+}
+
+bool coversOpaquely(const Framebuffer& frame, const Texture& texture, double x, double y,
+                    double width, double height, const Style& style) {
+    if (!usable(texture) || !writesSourceUnchanged(style, texture) || !std::isfinite(x) ||
+        !std::isfinite(y) || !std::isfinite(width) || !std::isfinite(height)) {
+        return false;
+    }
+    int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+    return pixelRange(x, x + width, frame.width, x0, x1) &&
+           pixelRange(y, y + height, frame.height, y0, y1) && x0 == 0 && y0 == 0 &&
+           x1 == frame.width && y1 == frame.height;
 }
 
 void drawQuad(Framebuffer& frame, const Texture& texture, const std::array<Vertex, 4>& quad,

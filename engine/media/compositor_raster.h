@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "engine/media/compositor.h"
+#include "engine/media/compositor_blend.h"
 #include "engine/media/compositor_sample.h"
 
 namespace media::raster {
@@ -26,10 +27,21 @@ struct Style {
     Filter filter = Filter::Nearest;
 };
 
+// A picture's rows as a scaled draw under (5, 6) blends them: sampled through one set of
+// columns, with a' for one draw alpha in the alpha byte. Each picture keeps the last such set,
+// filled row by row as draws need them, so sprites drawn again at the same size, horizontal
+// placement and alpha (a swarm of one picture) blend straight from it.
+struct PreparedRows {
+    int alpha = -1;
+    std::vector<int> columns;
+    std::vector<Argb> pixels;          // one row of columns.size() pixels per picture row
+    std::vector<unsigned char> ready;  // per picture row
+};
+
 // Reusable buffers, so that drawing allocates only when the screen grows.
 struct Scratch {
     std::vector<Argb> span;
-    std::vector<int> columns;
+    blend::ColumnPlan columns;
     std::vector<sample::Tap> taps;
     std::vector<Argb> rowMix;
 };
@@ -42,6 +54,11 @@ struct Vertex {
 // The whole picture stretched over [x, x + width) x [y, y + height).
 void drawScaled(Framebuffer& frame, const sample::Texture& texture, double x, double y,
                 double width, double height, const Style& style, Scratch& scratch);
+
+// True when drawScaled with these arguments writes every pixel of the screen without
+// reading any (an opaque picture stretched over the whole screen, say).
+bool coversOpaquely(const Framebuffer& frame, const sample::Texture& texture, double x, double y,
+                    double width, double height, const Style& style);
 
 // The picture mapped onto a quad given in screen coordinates in the order upper left,
 // upper right, lower right, lower left of the picture. A parallelogram gets one affine

@@ -19,7 +19,18 @@
 #include <emmintrin.h>
 #endif
 
+namespace media::raster {
+struct PreparedRows;
+}
+
 namespace media::sample {
+
+// The columns [first, last) of a picture row outside which every pixel has alpha 0 (first ==
+// last for a row without any).
+struct RowExtent {
+    int first = 0;
+    int last = 0;
+};
 
 // A picture as the samplers read it.
 struct Texture {
@@ -27,6 +38,13 @@ struct Texture {
     int width = 0;
     int height = 0;
     bool opaque = false;  // every pixel has alpha 255
+    // One extent per row, or nullptr (opaque pictures, grabs): every row is whole.
+    const RowExtent* rowExtents = nullptr;
+    // The alpha bytes hold a' for the draw alpha already, drawn at draw alpha 255 (which gives
+    // a' = alpha exactly), so kernels can skip computing it.
+    bool alphaPrepared = false;
+    // The picture's cache of enlarged rows prepared for the (5, 6) blend, or nullptr.
+    raster::PreparedRows* preparedRows = nullptr;
 };
 
 constexpr Argb bilinearReference(Argb c00, Argb c10, Argb c01, Argb c11, std::uint32_t fx,

@@ -2,9 +2,11 @@
 // 3D pass settings. Shared by the compositor's own source files only.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 #include "engine/media/compositor.h"
@@ -47,6 +49,15 @@ class HandleTable {
 struct PictureData {
     Image image;
     bool opaque = false;  // every pixel has alpha 255 (lets blending take shortcuts)
+    // Where each row has pixels that are not fully transparent; empty for opaque pictures.
+    // Under blend (5, 6) transparent pixels change nothing, so drawing skips them.
+    std::vector<sample::RowExtent> rowExtents;
+    // The pixels with a' for preparedAlpha in their alpha byte, made when a small picture is
+    // drawn turned at a draw alpha below 255 (see drawSprite), kept for the next such draw.
+    mutable std::vector<Argb> preparedPixels;
+    mutable int preparedAlpha = -1;
+    // The rows of the last scaled draw under (5, 6), for the next one of the same size.
+    mutable raster::PreparedRows preparedRows;
 };
 
 // A 3D sprite: its own reference to the picture's pixels and how it is drawn.
@@ -60,7 +71,18 @@ struct SpriteEntry {
 };
 
 struct Compositor::State {
-    Framebuffer frame;
+    // The screen, through frame(): a clear is kept pending until the pixels are next used, and
+    // dropped when the next draw covers the whole screen opaquely (a stretched background
+    // after a clear, every frame of the game), which saves writing the screen twice.
+    Framebuffer& frame() {
+        if (pendingClear) {
+            std::fill(screen.pixels.begin(), screen.pixels.end(), *pendingClear);
+            pendingClear.reset();
+        }
+        return screen;
+    }
+    Framebuffer screen;
+    std::optional<Argb> pendingClear;
     HandleTable<std::shared_ptr<const PictureData>> pictures;
     HandleTable<SpriteEntry> sprites;
     bool inPass = false;
@@ -78,7 +100,13 @@ void recyclePixels(Compositor::State& state, const std::shared_ptr<const Picture
 
 // The sampler's view of a picture.
 inline sample::Texture textureOf(const PictureData& picture) {
-    return {picture.image.pixels.data(), picture.image.width, picture.image.height, picture.opaque};
+    return {picture.image.pixels.data(),
+            picture.image.width,
+            picture.image.height,
+            picture.opaque,
+            picture.rowExtents.empty() ? nullptr : picture.rowExtents.data(),
+            false,
+            &picture.preparedRows};
 }
 
 // Stores a picture; 0 when it is empty, larger than the compositor accepts or its pixel

@@ -94,33 +94,90 @@ TEST(CompositorBlend, EveryFactorPairMatchesTheHandFormula) {
 }
 
 TEST(CompositorBlend, KernelsEqualTheReferenceForEveryPairAndAlpha) {
-    std::mt19937 random(1234);
-    std::vector<Argb> source(37);  // not a multiple of the vector width
-    std::vector<Argb> destination(37);
-    std::vector<Argb> expected(37);
-    for (int sf = 1; sf <= 10; ++sf) {
-        for (int df = 1; df <= 10; ++df) {
-            for (int alpha = 0; alpha <= 255; ++alpha) {
-                for (std::size_t i = 0; i < source.size(); ++i) {
-                    source[i] = random();
-                    destination[i] = random();
+    compositor_test::onEveryKernelSet([] {
+        std::mt19937 random(1234);
+        std::vector<Argb> source(37);  // not a multiple of the vector width
+        std::vector<Argb> destination(37);
+        std::vector<Argb> expected(37);
+        for (int sf = 1; sf <= 10; ++sf) {
+            for (int df = 1; df <= 10; ++df) {
+                for (int alpha = 0; alpha <= 255; ++alpha) {
+                    for (std::size_t i = 0; i < source.size(); ++i) {
+                        source[i] = random();
+                        destination[i] = random();
+                    }
+                    // Runs of fully opaque and fully transparent sources take the shortcuts.
+                    for (std::size_t i = 0; i < 8; ++i) {
+                        source[i] |= 0xFF000000u;
+                        source[8 + i] &= 0x00FFFFFFu;
+                    }
+                    for (std::size_t i = 0; i < source.size(); ++i) {
+                        expected[i] =
+                            media::blend::blendPixel(source[i], destination[i], alpha, sf, df);
+                    }
+                    media::blend::blendSpan(destination.data(), source.data(),
+                                            static_cast<int>(source.size()), alpha, sf, df);
+                    ASSERT_EQ(destination, expected)
+                        << "pair " << sf << "," << df << " alpha " << alpha;
                 }
-                // Runs of fully opaque and fully transparent sources take the shortcuts.
-                for (std::size_t i = 0; i < 8; ++i) {
-                    source[i] |= 0xFF000000u;
-                    source[8 + i] &= 0x00FFFFFFu;
-                }
-                for (std::size_t i = 0; i < source.size(); ++i) {
-                    expected[i] =
-                        media::blend::blendPixel(source[i], destination[i], alpha, sf, df);
-                }
-                media::blend::blendSpan(destination.data(), source.data(),
-                                        static_cast<int>(source.size()), alpha, sf, df);
-                ASSERT_EQ(destination, expected)
-                    << "pair " << sf << "," << df << " alpha " << alpha;
             }
         }
-    }
+    });
+}
+
+// A scaled row is gathered once (with a' in its alpha byte) and blended under (5, 6) on every
+// screen row showing it: the same pixels as blendPixel, for spans from every start up to 28
+// pixels (the vector steps and every head and tail), every draw alpha, and columns of an
+// enlargement (gathered in groups of eight) or scattered (gathered one by one).
+TEST(CompositorBlend, PreparedRowsEqualTheReference) {
+    compositor_test::onEveryKernelSet([] {
+        std::mt19937 random(77);
+        std::vector<Argb> texels(16);
+        media::blend::ColumnPlan plan;
+        for (int alpha = 0; alpha <= 255; ++alpha) {
+            for (int count = 1; count <= 28; ++count) {
+                for (Argb& texel : texels) {
+                    const Argb pick = random() % 4;  // opaque, transparent or in between
+                    texel = pick == 0   ? random() | 0xFF000000u
+                            : pick == 1 ? random() & 0x00FFFFFFu
+                                        : random();
+                }
+                const bool scattered = alpha % 2 == 1;
+                plan.columns.resize(static_cast<std::size_t>(count));
+                for (int i = 0; i < count; ++i) {
+                    plan.columns[static_cast<std::size_t>(i)] =
+                        scattered ? static_cast<int>(random() % texels.size()) : i * 16 / 28;
+                }
+                media::blend::planColumns(plan, static_cast<int>(texels.size()));
+                ASSERT_TRUE(plan.grouped || scattered);
+                const int first = static_cast<int>(random() % static_cast<unsigned>(count));
+                std::vector<Argb> destination(plan.columns.size());
+                std::vector<Argb> before(plan.columns.size());
+                std::vector<Argb> expected(plan.columns.size());
+                std::vector<Argb> gathered(plan.columns.size());
+                std::vector<Argb> prepared(plan.columns.size());
+                for (std::size_t i = 0; i < destination.size(); ++i) {
+                    destination[i] = random();
+                    before[i] = destination[i];
+                    expected[i] = media::blend::blendPixel(texels[plan.columns[i]], destination[i],
+                                                           alpha, 5, 6);
+                }
+                media::blend::gatherSpan(gathered.data(), texels.data(), plan, first, count);
+                media::blend::prepareSpan(prepared.data(), texels.data(), plan, first, count,
+                                          alpha);
+                media::blend::alphaBlendPrepared(destination.data() + first,
+                                                 prepared.data() + first, count - first);
+                for (int i = 0; i < count; ++i) {
+                    const auto at = static_cast<std::size_t>(i);
+                    ASSERT_EQ(destination[at], i < first ? before[at] : expected[at])
+                        << "alpha " << alpha << " count " << count << " pixel " << i;
+                    if (i >= first) {
+                        ASSERT_EQ(gathered[at], texels[plan.columns[at]]);
+                    }
+                }
+            }
+        }
+    });
 }
 
 TEST(CompositorBlend, BilinearKernelEqualsTheReference) {

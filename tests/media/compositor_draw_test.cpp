@@ -107,6 +107,81 @@ TEST_F(CompositorDraw, HalfTurnMirrorsBothAxesExactly) {
     EXPECT_EQ(changedPixels(), 8);
 }
 
+TEST(CompositorKernels, TurnedTranslucentSpritesBlendEachTexelAsTheReference) {
+    // A soft picture turned by half a turn and zoomed twice (enlarged, so its texels are
+    // prepared with a' once) at several draw alphas: every pixel is blendPixel of its texel.
+    std::vector<Argb> pixels;
+    std::uint32_t seed = 5;
+    for (int i = 0; i < 12 * 10; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        pixels.push_back(i % 5 == 0 ? seed & 0x00FFFFFFu : seed);
+    }
+    compositor_test::onEveryKernelSet([&] {
+        for (int alpha : {1, 100, 200, 254, 255}) {
+            Compositor compositor;
+            compositor.resize(30, 26);
+            compositor.clear(40, 80, 120);
+            const auto sprite = spriteOf(compositor, makeImage(12, 10, pixels));
+            compositor.zoomSprite(sprite, 24, 20);
+            compositor.rotateSprite(sprite, 180.0f, false);
+            compositor.beginPass();
+            compositor.drawSprite(sprite, 3, 4, alpha);
+            for (int y = 0; y < 20; ++y) {
+                for (int x = 0; x < 24; ++x) {
+                    const Argb source =
+                        pixels[static_cast<std::size_t>((19 - y) / 2 * 12 + (23 - x) / 2)];
+                    ASSERT_EQ(pixelAt(compositor, 3 + x, 4 + y),
+                              media::blend::blendPixel(source, 0xFF285078u, alpha, 5, 6))
+                        << x << "," << y << " alpha " << alpha;
+                }
+            }
+        }
+    });
+}
+
+TEST(CompositorKernels, RepeatedScaledDrawsGiveWhatAFirstDrawGives) {
+    // A picture keeps the rows of its last scaled draw for the next one of the same size,
+    // placement and alpha; any change (alpha, zoom, clipping) must prepare afresh. Each draw
+    // of the sequence equals the same draw by a compositor that never drew the picture.
+    std::vector<Argb> pixels;
+    std::uint32_t seed = 3;
+    for (int i = 0; i < 12 * 10; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        pixels.push_back(i % 7 == 0 ? seed & 0x00FFFFFFu : seed);
+    }
+    struct Draw {
+        float x, y, width, height;
+        int alpha;
+    };
+    const Draw draws[] = {
+        {4, -6, 30, 25, 200},  // clipped at the top: the lower rows only
+        {4, 5, 30, 25, 200},   // the same rows and more
+        {4, 5, 30, 25, 200},  {20, 9, 30, 25, 200}, {20, 9, 30, 25, 90},
+        {-7, 9, 30, 25, 90},  {3, 2, 31, 25, 90},   {3, 2.5f, 31, 17, 255},
+    };
+    auto render = [&](Compositor& compositor, media::SpriteHandle sprite, const Draw& draw) {
+        compositor.clear(10, 20, 30);
+        compositor.zoomSprite(sprite, draw.width, draw.height);
+        compositor.beginPass();
+        compositor.drawSprite(sprite, draw.x, draw.y, draw.alpha);
+        compositor.endPass();
+        return compositor.frame().pixels;
+    };
+    compositor_test::onEveryKernelSet([&] {
+        Compositor repeated;
+        repeated.resize(40, 36);
+        const auto sprite = spriteOf(repeated, makeImage(12, 10, pixels));
+        for (const Draw& draw : draws) {
+            Compositor fresh;
+            fresh.resize(40, 36);
+            const auto first = spriteOf(fresh, makeImage(12, 10, pixels));
+            EXPECT_EQ(render(repeated, sprite, draw), render(fresh, first, draw))
+                << draw.x << "," << draw.y << " " << draw.width << "x" << draw.height << " alpha "
+                << draw.alpha;
+        }
+    });
+}
+
 TEST_F(CompositorDraw, QuarterTurnIsClockwiseAboutTheCentre) {
     // A 4x2 picture at (1, 2): centre (3, 3); turned it covers x 2..3, y 1..4, its top row
     // running down the right-hand column.
@@ -283,6 +358,48 @@ TEST_F(CompositorDraw, AxisAlignedAndQuadPathsAgree) {
         compositor.drawSprite(sprite, 0.25f, 1, 180);
         EXPECT_EQ(compositor.frame().pixels, plain);
     }
+}
+
+TEST(CompositorKernels, WideAndSse2KernelsDrawTheSameScenes) {
+    // Soft pictures (transparent margins, translucent texels) zoomed, turned and warped at
+    // several alphas and blend pairs, partly off the screen: the widest kernels and the SSE2
+    // ones give the same screen bit for bit.
+    std::vector<Argb> pixels;
+    std::uint32_t seed = 11;
+    for (int y = 0; y < 21; ++y) {
+        for (int x = 0; x < 19; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            const bool margin = x < 3 || x > 16 || (y + x) % 9 == 0;
+            pixels.push_back(margin ? seed & 0x00FFFFFFu : seed | (x % 4 == 0 ? 0xFF000000u : 0));
+        }
+    }
+    auto render = [&] {
+        Compositor compositor;
+        compositor.resize(90, 70);
+        compositor.clear(30, 60, 90);
+        const auto sprite = spriteOf(compositor, makeImage(19, 21, pixels));
+        compositor.beginPass();
+        int step = 0;
+        for (auto [sf, df] : {std::pair{5, 6}, {2, 2}, {5, 2}}) {
+            compositor.setBlend(sf, df);
+            for (float degrees : {0.0f, 17.0f, 90.0f, 200.0f, 333.3f}) {
+                for (int alpha : {255, 200, 31}) {
+                    ++step;
+                    compositor.zoomSprite(sprite, 19.0f + step % 40, 45.0f - step % 30);
+                    compositor.rotateSprite(sprite, degrees, false);
+                    compositor.drawSprite(sprite, -20.0f + step * 1.7f, -10.0f + step % 60, alpha);
+                }
+            }
+            compositor.setSpriteCorners(sprite, {{{0, 0}, {50, 8}, {40, 44}, {-6, 30}}});
+            compositor.drawSprite(sprite, 20.5f, 10.25f, 180);
+        }
+        compositor.endPass();
+        return compositor.frame().pixels;
+    };
+    media::blend::forceBaselineKernels(true);
+    const auto baseline = render();
+    media::blend::forceBaselineKernels(false);
+    EXPECT_EQ(render(), baseline);
 }
 
 TEST_F(CompositorDraw, OneToOneBilinearShortcutMatchesTheGeneralPath) {

@@ -12,6 +12,7 @@ using compositor_test::coordinateImage;
 using compositor_test::makeImage;
 using compositor_test::pixelAt;
 using compositor_test::solidImage;
+using compositor_test::spriteOf;
 using compositor_test::texel;
 using media::Argb;
 using media::Compositor;
@@ -183,6 +184,50 @@ TEST(Compositor2d, ClearPlotAndRectanglesAreOpaqueAndClipped) {
     compositor.rectangle(0, 0, 0, 3, 0xFFFFFFFF, true);
     compositor.rectangle(0, 0, 3, -1, 0xFFFFFFFF, false);
     EXPECT_EQ(pixelAt(compositor, 0, 0), kBlack);
+}
+
+// A clear takes effect lazily: whatever follows it sees the cleared screen, whether or not
+// the screen was looked at in between; a draw covering the whole screen opaquely replaces it.
+TEST(Compositor2d, ClearThenDrawGivesTheSameScreenWhetherOrNotTheClearWasSeen) {
+    struct Case {
+        const char* what;
+        Argb texel;
+        float x, y, width, height;
+        int alpha;
+        bool bilinear;
+    };
+    const Case cases[] = {
+        {"opaque over the whole screen", 0xFF102030, 0, 0, 4, 4, 255, false},
+        {"opaque, bilinear, over the whole screen", 0xFF102030, 0, 0, 4, 4, 255, true},
+        {"opaque beyond every edge", 0xFF102030, -3, -2, 9, 9, 255, false},
+        {"opaque leaving column 0", 0xFF102030, 0.6f, 0, 4, 4, 255, false},
+        {"opaque at alpha 200", 0xFF102030, 0, 0, 4, 4, 200, false},
+        {"half transparent", 0x80102030, 0, 0, 4, 4, 255, false},
+        {"part of the screen", 0xFF102030, 1, 1, 2, 2, 255, false},
+    };
+    for (const Case& c : cases) {
+        auto render = [&](bool lookAfterClear) {
+            Compositor compositor;
+            compositor.resize(4, 4);
+            const auto sprite = spriteOf(compositor, solidImage(2, 2, c.texel));
+            compositor.zoomSprite(sprite, c.width, c.height);
+            compositor.clear(50, 60, 70);
+            if (lookAfterClear) {
+                EXPECT_EQ(pixelAt(compositor, 3, 3), 0xFF323C46u);
+            }
+            compositor.beginPass();
+            compositor.setFilter(c.bilinear ? media::Filter::Bilinear : media::Filter::Nearest);
+            compositor.drawSprite(sprite, c.x, c.y, c.alpha);
+            compositor.endPass();
+            return compositor.frame().pixels;
+        };
+        EXPECT_EQ(render(false), render(true)) << c.what;
+    }
+    Compositor compositor;
+    compositor.resize(2, 2);
+    compositor.clear(1, 2, 3);
+    compositor.resize(3, 3);  // a new screen is black, the pending clear forgotten
+    EXPECT_EQ(pixelAt(compositor, 2, 2), kBlack);
 }
 
 TEST(Compositor2d, TextDrawsOneCellPerByteWithOptionalBackground) {

@@ -1,9 +1,12 @@
 // Small helpers for the compositor tests: pictures from pixel lists, pixel reads.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
 #include "engine/media/compositor.h"
+#include "engine/media/compositor_blend.h"
 
 namespace compositor_test {
 
@@ -47,6 +50,17 @@ inline media::Argb pixelAt(const media::Compositor& compositor, int x, int y) {
 // Sprite of a fresh picture, for tests that draw it.
 inline media::SpriteHandle spriteOf(media::Compositor& compositor, media::Image image) {
     return compositor.makeSprite(compositor.addPicture(std::move(image)));
+}
+
+// Runs check on the widest kernels the processor has, then on the SSE2 kernels forced.
+template <class Check>
+void onEveryKernelSet(const Check& check) {
+    for (const bool baseline : {false, true}) {
+        SCOPED_TRACE(baseline ? "SSE2 kernels" : "widest kernels");
+        media::blend::forceBaselineKernels(baseline);
+        check();
+    }
+    media::blend::forceBaselineKernels(false);
 }
 
 }  // namespace compositor_test
