@@ -116,6 +116,7 @@ struct Grid {
     std::vector<std::int32_t> firstPosition;
     std::vector<std::int32_t> positions;
 
+    std::vector<std::int32_t> listCopy;  // the list as the reverse index was built from it
     std::vector<std::int32_t> candidates;
     std::vector<std::int64_t> scratch;
 
@@ -234,6 +235,15 @@ void placeCells(Grid& g) {
     }
 }
 
+// Cells and links for the spans in g.span.
+void placeAndLink(Grid& g) {
+    if (g.entries > 0) placeCells(g);
+    g.largeCell = static_cast<std::int32_t>(g.cellsX * g.cellsY);
+    g.head.assign(static_cast<std::size_t>(g.largeCell) + 1, kNoEntry);
+    for (std::int32_t k = g.entries - 1; k >= 0; --k)
+        link(g, k, cellFor(g, g.span[static_cast<std::size_t>(k)]));
+}
+
 bool rebuild(Grid& g, const Stamp& stamp) {
     const EngineSettings& s = engineSettings;
     g.valid = false;
@@ -247,12 +257,7 @@ bool rebuild(Grid& g, const Stamp& stamp) {
     if (g.candidates.capacity() < n) g.candidates.reserve(n);
     for (std::int32_t k = 0; k < g.entries; ++k)
         g.span[static_cast<std::size_t>(k)] = entrySpan(k);
-    if (n > 0) placeCells(g);
-    g.largeCell = static_cast<std::int32_t>(g.cellsX * g.cellsY);
-    g.head.assign(static_cast<std::size_t>(g.largeCell) + 1, kNoEntry);
-    // Linked from the back, so that every cell lists its entries in list order.
-    for (std::int32_t k = g.entries - 1; k >= 0; --k)
-        link(g, k, cellFor(g, g.span[static_cast<std::size_t>(k)]));
+    placeAndLink(g);
 
     const std::size_t objects = worldObjects.size();
     g.firstPosition.assign(objects + 1, 0);
@@ -267,11 +272,41 @@ bool rebuild(Grid& g, const Stamp& stamp) {
         g.positions[static_cast<std::size_t>(slot)] = static_cast<std::int32_t>(k);
         ++slot;
     }
+    g.listCopy.assign(s.collisionList.begin(),
+                      s.collisionList.begin() + static_cast<std::ptrdiff_t>(n));
 
     g.pendingCount = 0;
     g.pendingOverflow = false;
     g.stamp = stamp;
     g.valid = true;
+    ++stats().rebuilds;
+    return true;
+}
+
+bool outsideCells(const Grid& g, const Span& sp) {
+    return sp.x0 < g.originX || sp.y0 < g.originY || sp.x0 >= g.originX + g.cellsX * g.cell ||
+           sp.y0 >= g.originY + g.cellsY * g.cell;
+}
+
+// A new frame on the same list: every entry filed anew where its span moved; new cells
+// when many entries fell outside the grid or grew larger than a cell.
+bool refreshAll(Grid& g, const Stamp& stamp) {
+    const EngineSettings& s = engineSettings;
+    if (!sameTables(stamp, g.stamp) ||
+        !std::equal(g.listCopy.begin(), g.listCopy.end(), s.collisionList.begin())) {
+        return rebuild(g, stamp);
+    }
+    std::int32_t misplaced = 0;
+    for (std::int32_t k = 0; k < g.entries; ++k) {
+        refile(g, k);
+        const Span& sp = g.span[static_cast<std::size_t>(k)];
+        if (g.cellOf[static_cast<std::size_t>(k)] == g.largeCell || outsideCells(g, sp))
+            ++misplaced;
+    }
+    if (misplaced * 4 > g.entries + 64) placeAndLink(g);
+    g.pendingCount = 0;
+    g.pendingOverflow = false;
+    g.stamp = stamp;
     ++stats().rebuilds;
     return true;
 }
@@ -305,7 +340,8 @@ bool prepare(Grid& g, std::int32_t self) {
     const bool fresh = !g.valid || g.pendingOverflow || !(stamp == g.stamp) || self <= g.lastSelf;
     const std::int32_t from = std::max(0, g.lastSelf);
     g.lastSelf = self;
-    if (fresh) return rebuild(g, stamp);
+    if (!g.valid) return rebuild(g, stamp);
+    if (fresh) return refreshAll(g, stamp);
     const auto objects = static_cast<std::int32_t>(worldObjects.size());
     for (std::int32_t o = from; o <= self && o < objects; ++o)
         forEachPosition(g, o, [&g](std::int32_t entry) { refile(g, entry); });
