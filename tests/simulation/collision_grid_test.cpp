@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <random>
 #include <string>
@@ -90,6 +91,10 @@ void buildLevel(std::uint32_t seed, std::int32_t count) {
         o.width = o.maxWidth = o.displayWidth = static_cast<float>(6 + pick(20));
         o.height = o.maxHeight = o.displayHeight = static_cast<float>(6 + pick(20));
         if (pick(20) == 0) o.width = o.maxWidth = 90.0f;  // a few large ones
+        // Hostile data: sizes below zero, coordinates beyond any screen, no number at all.
+        if (pick(40) == 0) o.width = -o.width;
+        if (pick(60) == 0) o.posX = 3.0e9f;
+        if (pick(80) == 0) o.posY = std::numeric_limits<float>::quiet_NaN();
         o.canMoveH = o.canMoveV = 1;
         o.hp = 1;  // the first hit kills and drops
         o.worldFTileWeaponPower = 1;
