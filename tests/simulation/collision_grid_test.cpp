@@ -179,4 +179,45 @@ TEST(CollisionGrid, FindsTheTouchesOfTheListScanInRandomLevels) {
     }
 }
 
+// A list entry outside the object table: the grid leaves the scan to the list order, which
+// dispatches the touches before the entry and then raises the fault there. The touched
+// objects show it by their touch transparency.
+TEST(CollisionGrid, BadListEntryFaultsWhereTheListScanDoes) {
+    std::vector<std::int32_t> touched[2];
+    for (const CollisionScanMode mode : {CollisionScanMode::ListOrder, CollisionScanMode::Grid}) {
+        engine::resetEngineState("CORE\\");
+        media::initServices(std::make_unique<media::HeadlessPlatform>(640, 480), 1);
+        simulation::setCollisionScanMode(mode);
+        resetWorldObjects();
+        constexpr std::int32_t kCount = 100;
+        growWorldObjects(kCount);
+        EngineSettings& s = engineSettings;
+        s.collisionLast = -1;
+        for (std::int32_t i = 0; i < kCount; ++i) {
+            WorldObject& o = worldObjects[static_cast<std::size_t>(i)];
+            o.worldFTileIsActive = kObjectActive;
+            o.worldFTileCollision = 1;
+            o.width = o.height = 10.0f;
+            o.posX =
+                i % 3 == 0 ? 5.0f : 500.0f + static_cast<float>(i) * 20.0f;  // every third on self
+            o.posY = 5.0f;
+            o.worldFTileTouchTransparency = 77;
+            appendTo(s.collisionList, s.collisionLast, i == 50 ? kCount + 7 : i);
+        }
+        worldObjects[0].worldFTileVELO = 1.0f;
+        s.objectLast = kCount - 1;
+        EXPECT_FALSE(base::guardedStep([] { simulation::collisionScanGrid(0); }));
+        for (std::int32_t i = 0; i < kCount; ++i) {
+            if (worldObjects[static_cast<std::size_t>(i)].worldFTileTransparency == 77.0f) {
+                touched[mode == CollisionScanMode::Grid ? 1 : 0].push_back(i);
+            }
+        }
+        base::disarmFaultGuard();
+        media::shutdownServices();
+    }
+    simulation::setCollisionScanMode(CollisionScanMode::Auto);
+    EXPECT_EQ(touched[0].size(), 16u);  // 3, 6, ... 48
+    EXPECT_EQ(touched[0], touched[1]);
+}
+
 }  // namespace
