@@ -9,6 +9,7 @@
 #include "engine/engine_settings.h"
 #include "engine/media/services.h"
 #include "engine/world_object.h"
+#include "simulation/collision_grid.h"
 #include "simulation/touch_handlers.h"
 
 namespace simulation {
@@ -86,7 +87,7 @@ CollisionRect nextRect(std::int32_t objectIndex, bool withFlags) {
 }
 
 void collisionScan(std::int32_t self) {
-    collisionScanListOrder(self);
+    collisionScanGrid(self);
 }
 
 void collisionScanListOrder(std::int32_t self) {
@@ -167,6 +168,7 @@ void pushObject(std::int32_t pusher, std::int32_t pushed) {
     light.speedY = heavy.worldFTileVELO;
     light.speedX = heavy.worldFTileVELO;
     light.worldFTileVELO = heavy.worldFTileVELO;
+    noteObjectPlaced(pushed);
 }
 
 void transportObject(std::int32_t self, std::int32_t carrier) {

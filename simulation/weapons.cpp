@@ -10,6 +10,7 @@
 #include "engine/media/services.h"
 #include "engine/world_object.h"
 #include "simulation/actions.h"
+#include "simulation/collision_grid.h"
 #include "world/hud_texts.h"
 #include "world/object_dna.h"
 
@@ -282,6 +283,8 @@ void fireWeapon(std::int32_t shooterIndex, float x, float y) {
 
 void spawnEffect(std::int32_t w, float x, float y, std::int32_t shooter) {
     if (media::randomInt(at(shooter).worldFTileRandomActivateWeapon) != 0) return;
+    // The collision grid files w anew before the next test (w is placed after this line).
+    noteObjectPlaced(w);
     const Spawn spawn{w, shooter, x, y, at(w).width, at(w).height};
     // The type is read before the reset: the DNA decides the type afresh.
     const SpawnRow& row = spawnRowFor(at(w).worldFTileIDString);
