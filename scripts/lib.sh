@@ -12,10 +12,10 @@ RZ_GAME_PACKAGES=(
 # What the builder, the tests, the benchmarks and the checks need on top. The formatter is
 # pinned to one major version so that a newer distribution's clang-format does not reformat
 # the tree; libclang-rt-dev follows whichever clang is installed (the fuzzers and sanitizers
-# link its runtime).
+# link its runtime). pixman is only drawn beside our compositor in its benchmark.
 RZ_DEV_PACKAGES=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+    libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libpixman-1-dev
     clang libclang-rt-dev clang-format-14
 )
 RZ_PACKAGES=("${RZ_GAME_PACKAGES[@]}" "${RZ_DEV_PACKAGES[@]}")

@@ -160,6 +160,10 @@ LocalTime localTime() {
     return servicesRunning() ? state().platform->localTime() : LocalTime{};
 }
 
+void seedRandom(std::uint64_t seed) {
+    state().random.seed(seed);
+}
+
 int randomInt(int n) {
     return state().random.upTo(n);
 }

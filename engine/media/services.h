@@ -176,6 +176,8 @@ bool joystickButton(int button);
 std::uint32_t milliseconds();  // wraps at 2^32
 void sleepMilliseconds(std::uint32_t ms);
 LocalTime localTime();
+// Starts the random sequence again from seed (benchmarks repeat one sequence per run).
+void seedRandom(std::uint64_t seed);
 // A whole number drawn uniformly from 0..n inclusive; 0 when n <= 0.
 int randomInt(int n);
 
