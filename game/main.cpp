@@ -12,6 +12,7 @@
 #include "engine/media/headless/harness.h"
 #include "engine/media/headless/harness_options.h"
 #include "engine/media/headless/headless_platform.h"
+#include "engine/media/headless/random_input.h"
 #include "engine/media/headless/replay.h"
 #include "engine/media/headless/replaying_platform.h"
 #include "engine/media/sdl/sdl_platform.h"
@@ -67,7 +68,7 @@ engine::FrameSlots gameFrameSlots(const media::HarnessOptions& options) {
     world::installWorldSlots(slots);
     simulation::installSimulationSlots(slots);
     if (options.injectFault) {
-        game::installFaultInjection(slots, options.injectFault->turn, options.injectFault->count);
+        game::installFaultInjection(slots, *options.injectFault);
     }
     return slots;
 }
@@ -96,6 +97,8 @@ int main(int argc, char** argv) {
     if (!options.replayPath.empty() && !media::loadReplay(options.replayPath, replay, error)) {
         return fail(error, 2);
     }
+    if (options.randomInput)
+        replay = media::randomInputReplay(*options.randomInput, *options.frames);
     std::unique_ptr<media::Platform> platform = makePlatform(options, std::move(replay), error);
     if (!platform) return fail(error, 1);
     media::initServices(std::move(platform), chooseSeed(options));

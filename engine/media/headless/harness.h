@@ -49,6 +49,10 @@ class Harness {
     bool beginTurn(int turn);
     void afterFlip(int turn);
     void endOfProgram();
+    // With --check-handles: the pictures, sprites and sounds still loaded, on stdout as
+    // "live handles: pictures P, sprites S, sounds N". The program end calls it after the
+    // game freed its media.
+    void reportLiveHandles();
 
     int turn() const { return turn_; }
     bool ended() const { return ended_; }

@@ -1,8 +1,11 @@
 #include "engine/media/headless/harness_options.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <limits>
 #include <string_view>
+#include <utility>
 
 namespace media {
 namespace {
@@ -25,8 +28,12 @@ constexpr OptionInfo kOptions[] = {
     {"--dump", "FILE", "write the engine state as JSON at the program end"},
     {"--message-log", "FILE", "append every message box as one JSON line"},
     {"--timing", "", "print frames and update, draw and turn times at the end"},
-    {"--inject-fault", "N:COUNT",
-     "test aid, headless only: COUNT faults in the world update of turn N"},
+    {"--inject-fault", "N:COUNT[:KIND]",
+     "test aid, headless only: COUNT faults in the world update of turn N; KIND fault (default),"
+     " bad_alloc, length_error, out_of_range, exception or other"},
+    {"--random-input", "SEED",
+     "test aid, headless only, with --frames: random presses of the game's keys and buttons"},
+    {"--check-handles", "", "print the pictures, sprites and sounds still loaded at the end"},
     {"--help", "", "show this help and exit"},
     {"--version", "", "show the program version and exit"},
 };
@@ -42,6 +49,22 @@ std::optional<long long> parseWhole(std::string_view text, long long low, long l
 constexpr long long kMaxTurn = std::numeric_limits<int>::max() - 1;
 constexpr long long kMaxDesktopSide = 16384;
 constexpr long long kMaxInjectedFaults = 1000;
+
+constexpr std::array<std::pair<std::string_view, InjectedThrow>, 6> kInjectedThrows = {{
+    {"fault", InjectedThrow::EngineFault},
+    {"bad_alloc", InjectedThrow::BadAlloc},
+    {"length_error", InjectedThrow::LengthError},
+    {"out_of_range", InjectedThrow::OutOfRange},
+    {"exception", InjectedThrow::Exception},
+    {"other", InjectedThrow::Other},
+}};
+
+std::optional<std::uint64_t> parseSeed(std::string_view text) {
+    std::uint64_t seed = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), seed);
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+    return seed;
+}
 
 }  // namespace
 
@@ -85,6 +108,8 @@ ParsedOptions parseHarnessOptions(const std::vector<std::string>& arguments) {
             o.headless = true;
         } else if (name == "--timing") {
             o.timing = true;
+        } else if (name == "--check-handles") {
+            o.checkHandles = true;
         } else if (name == "--desktop") {
             const std::size_t x = value->find('x');
             if (x == std::string::npos) return fail(bad);
@@ -99,22 +124,30 @@ ParsedOptions parseHarnessOptions(const std::vector<std::string>& arguments) {
             const auto frames = parseWhole(*value, 0, kMaxTurn);
             if (!frames) return fail(bad);
             o.frames = static_cast<int>(*frames);
-        } else if (name == "--seed") {
-            std::uint64_t seed = 0;
-            const auto [end, ec] =
-                std::from_chars(value->data(), value->data() + value->size(), seed);
-            if (value->empty() || ec != std::errc{} || end != value->data() + value->size()) {
-                return fail(bad);
-            }
-            o.seed = seed;
+        } else if (name == "--seed" || name == "--random-input") {
+            const auto seed = parseSeed(*value);
+            if (!seed) return fail(bad);
+            (name == "--seed" ? o.seed : o.randomInput) = *seed;
         } else if (name == "--inject-fault") {
-            const std::size_t colon = value->find(':');
+            const std::string_view text(*value);
+            const std::size_t colon = text.find(':');
             if (colon == std::string::npos) return fail(bad);
-            const auto turn = parseWhole(std::string_view(*value).substr(0, colon), 1, kMaxTurn);
-            const auto count =
-                parseWhole(std::string_view(*value).substr(colon + 1), 1, kMaxInjectedFaults);
+            const std::size_t second = text.find(':', colon + 1);
+            const auto turn = parseWhole(text.substr(0, colon), 1, kMaxTurn);
+            const std::string_view countText = second == std::string_view::npos
+                                                   ? text.substr(colon + 1)
+                                                   : text.substr(colon + 1, second - colon - 1);
+            const auto count = parseWhole(countText, 1, kMaxInjectedFaults);
             if (!turn || !count) return fail(bad);
-            o.injectFault = FaultInjection{static_cast<int>(*turn), static_cast<int>(*count)};
+            FaultInjection injection{static_cast<int>(*turn), static_cast<int>(*count)};
+            if (second != std::string_view::npos) {
+                const auto kind = std::find_if(
+                    kInjectedThrows.begin(), kInjectedThrows.end(),
+                    [&](const auto& entry) { return entry.first == text.substr(second + 1); });
+                if (kind == kInjectedThrows.end()) return fail(bad);
+                injection.what = kind->second;
+            }
+            o.injectFault = injection;
         } else if (name == "--screenshot-at" || name == "--dump-at") {
             const std::size_t colon = value->find(':');
             if (colon == std::string::npos || colon + 1 >= value->size()) return fail(bad);
@@ -132,6 +165,10 @@ ParsedOptions parseHarnessOptions(const std::vector<std::string>& arguments) {
     }
     if (parsed.outcome == OptionsOutcome::Run && o.injectFault && !o.headless) {
         return fail("--inject-fault is a test aid for headless runs: add --headless");
+    }
+    if (parsed.outcome == OptionsOutcome::Run && o.randomInput &&
+        (!o.headless || !o.frames || !o.replayPath.empty())) {
+        return fail("--random-input needs --headless and --frames, and no --replay");
     }
     return parsed;
 }
