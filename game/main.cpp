@@ -12,7 +12,6 @@
 #include "engine/media/headless/harness.h"
 #include "engine/media/headless/harness_options.h"
 #include "engine/media/headless/headless_platform.h"
-#include "engine/media/headless/random_input.h"
 #include "engine/media/headless/replay.h"
 #include "engine/media/headless/replaying_platform.h"
 #include "engine/media/sdl/sdl_platform.h"
@@ -38,6 +37,7 @@ std::unique_ptr<media::Platform> makePlatform(const media::HarnessOptions& optio
     if (options.headless) {
         auto headless = std::make_unique<media::HeadlessPlatform>(
             options.desktopWidth, options.desktopHeight, std::move(replay));
+        if (options.randomInput) headless->setRandomInput(*options.randomInput);
         harness.setTurnListener([platform = headless.get()](int turn) { platform->setTurn(turn); });
         return headless;
     }
@@ -97,8 +97,6 @@ int main(int argc, char** argv) {
     if (!options.replayPath.empty() && !media::loadReplay(options.replayPath, replay, error)) {
         return fail(error, 2);
     }
-    if (options.randomInput)
-        replay = media::randomInputReplay(*options.randomInput, *options.frames);
     std::unique_ptr<media::Platform> platform = makePlatform(options, std::move(replay), error);
     if (!platform) return fail(error, 1);
     media::initServices(std::move(platform), chooseSeed(options));

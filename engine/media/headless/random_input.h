@@ -5,14 +5,30 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
+#include "engine/base/random.h"
 #include "engine/media/headless/replay.h"
 
 namespace media {
 
-// The replay of turns 1..turns: about one press every few turns, each held for 1 to 20
-// turns: the arrows, Space, P, Escape, Pause, F1, F10, Alt+Ctrl+S, Alt+Ctrl+D, the joystick
-// directions and buttons 1..10 (the joystick is present).
-Replay randomInputReplay(std::uint64_t seed, int turns);
+// About one press every four turns, each held for 1 to 20 turns: the arrows, Space, P,
+// Escape, Pause, F1, F10, Alt+Ctrl+S, Alt+Ctrl+D, the joystick directions and buttons 1..10
+// (the joystick is present). The presses are drawn turn by turn as the run reaches them, so
+// a run of any length holds only the few presses not yet released.
+class RandomInput {
+  public:
+    explicit RandomInput(std::uint64_t seed) : random_(seed) {}
+    // Appends the events due up to `turn` (turn 1 is the first) that were not taken yet.
+    void take(int turn, std::vector<InputEvent>& events);
+
+  private:
+    void press(int turn, int hold);
+    void add(int turn, InputEventType type, int code, int a = 0);
+
+    base::Pcg32 random_;
+    int drawnThrough_ = 0;
+    std::vector<ReplayEvent> pending_;  // in turn order; the order drawn within a turn
+};
 
 }  // namespace media
