@@ -87,6 +87,35 @@ TEST(Reliability, TheDemoUnderRandomInputEndsWithoutFaultAndWithEveryHandleFreed
     }
 }
 
+// Level loads leave nothing behind: a load that kept a handle of the level before would
+// still hold it at the end, after the last level is freed.
+TEST(Reliability, RepeatedLevelLoadsLeaveNoHandleBehind) {
+    TempDir dir;
+    copyDemo(dir);
+    fs::copy(dir.file("DATA/MAPS/1000"), dir.file("DATA/MAPS/999"));  // a menu map to step to
+    // From turn 600 (the title map 1000 is on screen) Alt+Ctrl+PgDn and PgUp step between
+    // 1000 and 999 every ten turns.
+    std::string replay;
+    constexpr int kSwitches = 60;
+    for (int i = 0; i < kSwitches; ++i) {
+        const std::string t = std::to_string(600 + 10 * i);
+        const std::string up = std::to_string(600 + 10 * i + 1);
+        const std::string free = std::to_string(600 + 10 * i + 2);  // Alt+Ctrl held past it
+        const char* key = i % 2 == 0 ? "0xD1" : "0xC9";
+        replay += t + " key down 0x38\n" + t + " key down 0x1D\n" + t + " key down " + key + "\n" +
+                  up + " key up " + key + "\n" + free + " key up 0x1D\n" + free + " key up 0x38\n";
+    }
+    writeFile(dir.file("switch.txt"), replay);
+    const auto result = runProgram(RZ_GAME_EXE,
+                                   {"--headless", "--frames", "1200", "--replay", "switch.txt",
+                                    "--dump-at", "1185:999.json", "--check-handles"},
+                                   dir.path());
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(engineValue(readDump(dir.file("999.json")), "actualMapId"), 999);
+    EXPECT_EQ(readFile(dir.file("CORE/errors.log")), "");
+    EXPECT_NE(result.output.find(kNoLiveHandles), std::string::npos) << result.output;
+}
+
 TEST(Reliability, RandomInputIsAHeadlessAidThatNeedsAnEnd) {
     TempDir dir;
     for (const std::vector<std::string>& options :
