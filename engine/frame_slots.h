@@ -60,6 +60,10 @@ struct FrameSlots {
 
     // Last in every frame, in front or in the background.
     PlainStep worldInput = pollWorldDevices;
+
+    // At the program end, after the final dump: frees the level's media (objects, picture
+    // cache, mirror sprites, music), so that the game ends with nothing loaded.
+    PlainStep releaseLevel = nullptr;
 };
 
 // The slots the frame runs; the game program fills them before the main loop starts.

@@ -11,6 +11,7 @@
 #include "engine/frame_slots.h"
 #include "engine/media/headless/harness.h"
 #include "engine/media/services.h"
+#include "engine/post_passes.h"
 #include "engine/program_end.h"
 #include "engine/reports.h"
 #include "engine/startup_notes.h"
@@ -20,6 +21,8 @@
 
 namespace engine {
 namespace {
+
+constexpr base::SourceUnit kSourceUnit = base::SourceUnit::main;
 
 // Start-up step 4: from the start values, so all four are 1.0 here; the font and the level
 // loader compute them again from the opened screen and the loaded map.
@@ -56,7 +59,7 @@ void loadBitmapFont() {
 // Start-up runs before the first turn arms the fault guard: a fault in a step is passed
 // over without a report and the start-up goes on with the next step.
 void startUpStep(void (*step)()) {
-    base::guardedStep(step);
+    GUARDED_STEP(step);
 }
 
 }  // namespace
@@ -66,13 +69,25 @@ void connectToMediaServices() {
         media::messageBox(caption, text, {"OK"});
     });
     setShutdownHook([] { media::shutdownServices(); });
-    setEndOfProgramHook([] { media::harness().endOfProgram(); });
+    setEndOfProgramHook([] {
+        media::harness().endOfProgram();
+        releaseGameMedia();
+        media::harness().reportLiveHandles();
+    });
     setLocalTimeSource([] { return media::localTime(); });
     setDesktopSource([] {
         return media::DesktopInfo{media::desktopWidth(0), media::desktopHeight(0),
                                   media::desktopDepth(0), media::desktopRefreshRate(0)};
     });
     media::harness().setDumpWriter([](int turn) { return dumpEngineState(turn); });
+}
+
+void releaseGameMedia() {
+    base::disarmFaultGuard();
+    if (frameSlots.releaseLevel != nullptr) GUARDED_STEP(frameSlots.releaseLevel);
+    GUARDED_STEP(clearFont);
+    GUARDED_STEP(releasePostPassGrab);
+    GUARDED_STEP([] { media::freeSound(static_cast<media::SoundHandle>(kStartSoundNumber)); });
 }
 
 void startUp(std::string_view workingDirectory) {
@@ -103,7 +118,7 @@ void mainLoopTurn() {
     }
     base::armFaultGuard(fatalReport);
     if (s.nextMapId != s.actualMapId && frameSlots.loadMap != nullptr) {
-        base::guardedStep([] { frameSlots.loadMap(engineSettings.nextMapId); });
+        GUARDED_STEP([] { frameSlots.loadMap(engineSettings.nextMapId); });
     }
     worldFrame();
 }

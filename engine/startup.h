@@ -20,6 +20,12 @@ inline constexpr int kStartSoundNumber = 31;
 // dump to the running media services and the harness.
 void connectToMediaServices();
 
+// The game's normal end frees what it loaded: the level (through the frame's slot), the
+// font glyphs, the grab of the smoothing and glow pass and the start sound. Runs at the
+// program end, after the final dump; a fault in a part is passed over and the next part
+// is freed.
+void releaseGameMedia();
+
 // Start-up steps 1 to 11 with the engine base directory below workingDirectory (host
 // form). With no screen open (FULLSCREEN below 0) it goes to the program end.
 void startUp(std::string_view workingDirectory);

@@ -1,6 +1,7 @@
 #include "engine/world_frame.h"
 
 #include <cstddef>
+#include <source_location>
 
 #include "engine/base/fault_guard.h"
 #include "engine/base/text_values.h"
@@ -17,12 +18,19 @@ constexpr base::SourceUnit kSourceUnit = base::SourceUnit::FWORLD;
 
 using Phase = media::Harness::Phase;
 
-void runStep(PlainStep step) {
-    if (step != nullptr) base::guardedStep([step] { step(); });
+// An exception without a position of its own (std::bad_alloc, ...) is reported at the line
+// of the frame that runs the step.
+base::FaultPosition here(const std::source_location& at) {
+    return base::FaultPosition{kSourceUnit, static_cast<int>(at.line())};
 }
 
-void runStep(ObjectStep step, std::int32_t index) {
-    if (step != nullptr) base::guardedStep([step, index] { step(index); });
+void runStep(PlainStep step, std::source_location at = std::source_location::current()) {
+    if (step != nullptr) base::guardedStep([step] { step(); }, here(at));
+}
+
+void runStep(ObjectStep step, std::int32_t index,
+             std::source_location at = std::source_location::current()) {
+    if (step != nullptr) base::guardedStep([step, index] { step(index); }, here(at));
 }
 
 void worldUpdate(const FrameSlots& slots) {
@@ -59,7 +67,7 @@ void drawPass(const FrameSlots& slots) {
     }
     runStep(slots.drawMirrors);
     if (slots.screenTexts != nullptr) {
-        base::guardedStep([&slots] { slots.screenTexts(engineSettings.actualMapId); });
+        GUARDED_STEP([&slots] { slots.screenTexts(engineSettings.actualMapId); });
     }
     if (s.appSmooth > 0 || s.bloom != 0) runStep(slots.postPasses);
     s.drawLast = -1;
@@ -71,7 +79,7 @@ void drawFrame(const FrameSlots& slots) {
     if (s.drawLast > -1) drawPass(slots);
     // The texts once more, sharp on top of the smoothing and glow pass.
     if (s.textSmooth == 0 && slots.screenTexts != nullptr) {
-        base::guardedStep([&slots] { slots.screenTexts(engineSettings.actualMapId); });
+        GUARDED_STEP([&slots] { slots.screenTexts(engineSettings.actualMapId); });
     }
     media::endSpritePass();
     if (s.paused == 0) runStep(slots.debugOverlay);
@@ -109,7 +117,7 @@ void worldFrame() {
         stepFrameCycle(1);
         s.frameTick = media::milliseconds();
         if (s.multitask > 0) media::sleepMilliseconds(static_cast<std::uint32_t>(s.multitask));
-        if (s.fullscreen == 0.0f) base::guardedStep(windowDragStep);
+        if (s.fullscreen == 0.0f) GUARDED_STEP(windowDragStep);
     } else {
         media::sleepMilliseconds(kBackgroundFrameMs);
     }

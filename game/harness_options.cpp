@@ -2,11 +2,13 @@
 
 #include <getopt.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <limits>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "engine/base/text_values.h"
 
@@ -41,12 +43,50 @@ bool addTurnFile(std::vector<media::TurnFile>& files, std::string_view value) {
     return true;
 }
 
+// The kinds an injected fault may throw, by the name the option takes.
+constexpr std::array<std::pair<std::string_view, media::InjectedThrow>, 6> kInjectedThrows = {{
+    {"fault", media::InjectedThrow::EngineFault},
+    {"bad_alloc", media::InjectedThrow::BadAlloc},
+    {"length_error", media::InjectedThrow::LengthError},
+    {"out_of_range", media::InjectedThrow::OutOfRange},
+    {"exception", media::InjectedThrow::Exception},
+    {"other", media::InjectedThrow::Other},
+}};
+
+std::optional<std::uint64_t> seedValue(std::string_view value) {
+    return base::parseStrictInteger<std::uint64_t>(value, 0,
+                                                   std::numeric_limits<std::uint64_t>::max());
+}
+
+// "N:COUNT[:KIND]".
+bool setFaultInjection(ParsedOptions& p, std::string_view value) {
+    const std::size_t colon = value.find(':');
+    if (colon == std::string_view::npos) return false;
+    const std::size_t second = value.find(':', colon + 1);
+    const auto turn = turnNumber(value.substr(0, colon), 1);
+    const std::string_view countText = second == std::string_view::npos
+                                           ? value.substr(colon + 1)
+                                           : value.substr(colon + 1, second - colon - 1);
+    const auto count = base::parseStrictInteger(countText, 1, kMaxInjectedFaults);
+    if (!turn || !count) return false;
+    media::FaultInjection injection{*turn, *count};
+    if (second != std::string_view::npos) {
+        const auto kind = std::find_if(
+            kInjectedThrows.begin(), kInjectedThrows.end(),
+            [&](const auto& entry) { return entry.first == value.substr(second + 1); });
+        if (kind == kInjectedThrows.end()) return false;
+        injection.what = kind->second;
+    }
+    p.options.injectFault = injection;
+    return true;
+}
+
 bool setPath(std::string& path, std::string_view value) {
     path = value;
     return !value.empty();
 }
 
-constexpr std::array<OptionRow, 14> kOptions{{
+constexpr std::array<OptionRow, 16> kOptions{{
     {"headless", "", "run without window and audio device, on a virtual clock",
      [](ParsedOptions& p, std::string_view) { return p.options.headless = true; }},
     {"desktop", "WxH", "size of desktop 0 in headless mode (default 1920x1080)",
@@ -64,8 +104,7 @@ constexpr std::array<OptionRow, 14> kOptions{{
      }},
     {"seed", "N", "seed of the random number generator",
      [](ParsedOptions& p, std::string_view value) {
-         p.options.seed = base::parseStrictInteger<std::uint64_t>(
-             value, 0, std::numeric_limits<std::uint64_t>::max());
+         p.options.seed = seedValue(value);
          return p.options.seed.has_value();
      }},
     {"replay", "FILE", "take input from a replay file, by turn",
@@ -88,18 +127,18 @@ constexpr std::array<OptionRow, 14> kOptions{{
      }},
     {"timing", "", "print frames and update, draw and turn times at the end",
      [](ParsedOptions& p, std::string_view) { return p.options.timing = true; }},
-    {"inject-fault", "N:COUNT",
-     "test aid, headless only: COUNT faults in the world update of turn N",
+    {"inject-fault", "N:COUNT[:KIND]",
+     "test aid, headless only: COUNT faults in the world update of turn N; KIND fault (default),"
+     " bad_alloc, length_error, out_of_range, exception or other",
+     setFaultInjection},
+    {"random-input", "SEED",
+     "test aid, headless only, with --frames: random presses of the game's keys and buttons",
      [](ParsedOptions& p, std::string_view value) {
-         const std::size_t colon = value.find(':');
-         if (colon == std::string_view::npos) return false;
-         const auto turn = turnNumber(value.substr(0, colon), 1);
-         const auto count =
-             base::parseStrictInteger(value.substr(colon + 1), 1, kMaxInjectedFaults);
-         if (!turn || !count) return false;
-         p.options.injectFault = media::FaultInjection{*turn, *count};
-         return true;
+         p.options.randomInput = seedValue(value);
+         return p.options.randomInput.has_value();
      }},
+    {"check-handles", "", "print the pictures, sprites and sounds still loaded at the end",
+     [](ParsedOptions& p, std::string_view) { return p.options.checkHandles = true; }},
     {"help", "", "show this help and exit",
      [](ParsedOptions& p, std::string_view) {
          p.outcome = OptionsOutcome::Help;
@@ -191,6 +230,11 @@ ParsedOptions parseHarnessOptions(const std::vector<std::string>& arguments) {
     if (parsed.outcome == OptionsOutcome::Run && parsed.options.injectFault &&
         !parsed.options.headless) {
         return failed("--inject-fault is a test aid for headless runs: add --headless");
+    }
+    const media::HarnessOptions& o = parsed.options;
+    if (parsed.outcome == OptionsOutcome::Run && o.randomInput &&
+        (!o.headless || !o.frames || !o.replayPath.empty())) {
+        return failed("--random-input needs --headless and --frames, and no --replay");
     }
     return parsed;
 }

@@ -38,6 +38,7 @@ std::unique_ptr<media::Platform> makePlatform(const media::HarnessOptions& optio
     if (options.headless) {
         auto headless = std::make_unique<media::HeadlessPlatform>(
             options.desktopWidth, options.desktopHeight, std::move(replay));
+        if (options.randomInput) headless->setRandomInput(*options.randomInput);
         harness.setTurnListener([platform = headless.get()](int turn) { platform->setTurn(turn); });
         return headless;
     }
@@ -68,7 +69,7 @@ engine::FrameSlots gameFrameSlots(const media::HarnessOptions& options) {
     world::installWorldSlots(slots);
     simulation::installSimulationSlots(slots);
     if (options.injectFault) {
-        game::installFaultInjection(slots, options.injectFault->turn, options.injectFault->count);
+        game::installFaultInjection(slots, *options.injectFault);
     }
     return slots;
 }

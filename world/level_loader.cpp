@@ -101,6 +101,17 @@ void loadLevel() {
     rebuildHudTexts();
 }
 
+void releaseLevel() {
+    EngineSettings& s = engineSettings;
+    if (levelMusicValid()) {
+        const auto music = static_cast<media::SoundHandle>(s.levelMusic);
+        media::stopSound(music);
+        media::freeSound(music);
+    }
+    s.levelMusic = -1;
+    unloadLevel(s.objectLast);
+}
+
 void loadLevelSlot(std::int32_t mapId) {
     engineSettings.nextMapId = mapId;
     loadLevel();

@@ -66,6 +66,10 @@ void loadLevelMusic(std::int32_t mapNumber);
 // is core error 9.
 void saveLevelState(std::int32_t mapNumber);
 
+// The level's part of the program end: stops and frees the level music and unloads the
+// level, so no picture, sprite or sound of it stays loaded.
+void releaseLevel();
+
 // Number of objects the current level was created with (0 for an empty map, which
 // objectLast alone cannot tell from a map of one object).
 std::int32_t levelObjectCount();

@@ -10,6 +10,7 @@ void installWorldSlots(engine::FrameSlots& slots) {
     slots.loadMap = loadLevelSlot;
     slots.objectStreaming = streamStep;
     slots.worldInput = worldInput;
+    slots.releaseLevel = releaseLevel;
 }
 
 }  // namespace world

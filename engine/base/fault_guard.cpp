@@ -1,6 +1,8 @@
 #include "engine/base/fault_guard.h"
 
 #include <array>
+#include <new>
+#include <stdexcept>
 #include <utility>
 
 namespace base {
@@ -40,6 +42,10 @@ std::string_view faultKindText(FaultKind kind) {
             return "Invalid memory access";
         case FaultKind::InjectedForTest:
             return "Injected test fault";
+        case FaultKind::OutOfMemory:
+            return "Out of memory";
+        case FaultKind::StandardException:
+            return "Unhandled exception";
         case FaultKind::Unknown:
             break;
     }
@@ -67,19 +73,37 @@ const EngineFault& lastFault() {
     return guard().last;
 }
 
-bool guardedStep(const std::function<void()>& step) {
+namespace {
+
+void caught(const EngineFault& fault) {
+    GuardState& state = guard();
+    state.last = fault;
+    if (!state.armed) return;
+    state.armed = false;  // one report per turn; the next turn re-arms
+    if (!state.reporter) return;
+    // The report must not take the game down either (it may itself run out of memory).
+    try {
+        state.reporter(fault);
+    } catch (...) {  // NOLINT(bugprone-empty-catch): the fault stays in lastFault()
+    }
+}
+
+}  // namespace
+
+bool guardedStep(const std::function<void()>& step, FaultPosition where) {
     try {
         step();
         return true;
     } catch (const EngineFault& fault) {
-        GuardState& state = guard();
-        state.last = fault;
-        if (state.armed) {
-            state.armed = false;  // one report per turn; the next turn re-arms
-            if (state.reporter) state.reporter(fault);
-        }
-        return false;
+        caught(fault);
+    } catch (const std::bad_alloc&) {
+        caught(EngineFault{FaultKind::OutOfMemory, where});
+    } catch (const std::exception&) {
+        caught(EngineFault{FaultKind::StandardException, where});
+    } catch (...) {
+        caught(EngineFault{FaultKind::Unknown, where});
     }
+    return false;
 }
 
 }  // namespace base

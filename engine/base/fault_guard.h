@@ -50,6 +50,8 @@ enum class FaultKind : std::uint8_t {
     IndexOutOfRange,
     InvalidHandle,
     InjectedForTest,
+    OutOfMemory,        // std::bad_alloc escaped a step
+    StandardException,  // any other std::exception escaped a step
 };
 
 // The one-line description of a fault kind that the fault report prints.
@@ -96,6 +98,8 @@ inline std::int32_t checkedModulo(std::int32_t a, std::int32_t b, SourceUnit uni
 #define CHECKED_DIV(a, b) ::base::checkedDivide((a), (b), kSourceUnit, __LINE__)
 #define CHECKED_MOD(a, b) ::base::checkedModulo((a), (b), kSourceUnit, __LINE__)
 #define RAISE_FAULT(kind) ::base::raiseFault((kind), kSourceUnit, __LINE__)
+// A guarded step whose exceptions without a position are reported at this line.
+#define GUARDED_STEP(step) ::base::guardedStep((step), ::base::FaultPosition{kSourceUnit, __LINE__})
 
 // The guard. The main loop arms it once per turn with the routine that writes the report;
 // guardedStep runs one step and, when it raises a fault, calls that routine once (the
@@ -110,6 +114,10 @@ bool faultGuardArmed();
 const EngineFault& lastFault();
 
 // Runs step; returns false when it raised a fault (which was then reported or passed over).
-bool guardedStep(const std::function<void()>& step);
+// Whatever else escapes the step is a fault of the step too: std::bad_alloc, any other
+// std::exception and a throw of any other type. Those carry no position of their own, so
+// they are reported at `where`, the place that runs the step (by default "Main Module"
+// line 0).
+bool guardedStep(const std::function<void()>& step, FaultPosition where = {});
 
 }  // namespace base

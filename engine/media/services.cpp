@@ -24,6 +24,8 @@ void initServices(std::unique_ptr<Platform> newPlatform, std::uint64_t seed) {
     detail::ServiceState& s = state();
     s.platform = std::move(newPlatform);
     s.compositor = std::make_unique<Compositor>();
+    s.pictures.clear();
+    s.sprites.clear();
     s.input = InputState{};
     s.random.seed(seed);
     s.window = 0;
@@ -39,8 +41,16 @@ void shutdownServices() {
     s.platform->shutdown();
     s.platform.reset();
     s.compositor = std::make_unique<Compositor>();
+    s.pictures.clear();
+    s.sprites.clear();
     s.window = 0;
     s.screenOpen = false;
+}
+
+LiveHandles liveHandleCounts() {
+    const detail::ServiceState& s = state();
+    return LiveHandles{static_cast<int>(s.pictures.size()), static_cast<int>(s.sprites.size()),
+                       static_cast<int>(s.sounds.size())};
 }
 
 bool servicesRunning() {

@@ -31,6 +31,16 @@ void initServices(std::unique_ptr<Platform> platform, std::uint64_t seed = 0);
 void shutdownServices();
 bool servicesRunning();
 
+// Pictures, sprites and sounds loaded and not yet freed. A program that frees what it loads
+// ends with all three at 0 before it shuts the services down.
+struct LiveHandles {
+    int pictures = 0;
+    int sprites = 0;
+    int sounds = 0;
+    bool operator==(const LiveHandles&) const = default;
+};
+LiveHandles liveHandleCounts();
+
 // The parts below the façade, for the harness and tests. platform() is nullptr when the
 // services are not running.
 Platform* platform();

@@ -1,5 +1,7 @@
 // Screen, 2D drawing, pictures and 3D sprites of the media services: thin forwarding to the
 // one software compositor, with the checks the engine relies on (0 for failures).
+#include <cstdint>
+#include <set>
 #include <utility>
 
 #include "engine/media/pictures.h"
@@ -15,6 +17,12 @@ namespace {
 // A screen larger than any picture we decode would only waste memory.
 bool screenSizeAllowed(int width, int height) {
     return pictureSizeAllowed(width, height);
+}
+
+// Keeps a new handle (0 is none) among the live ones.
+std::uint32_t counted(std::set<std::uint32_t>& live, std::uint32_t handle) {
+    if (handle != 0) live.insert(handle);
+    return handle;
 }
 
 }  // namespace
@@ -76,11 +84,11 @@ void rectangle(int x, int y, int width, int height, Argb colour, bool filled) {
 PictureHandle loadPicture(std::string_view configuredPath, const ColourKey& key) {
     std::optional<Image> image = decodePicture(configuredPath, key);
     if (!image || image->empty()) return 0;
-    return state().compositor->addPicture(std::move(*image));
+    return counted(state().pictures, state().compositor->addPicture(std::move(*image)));
 }
 
 PictureHandle grabPicture(int x, int y, int width, int height) {
-    return state().compositor->grab(x, y, width, height);
+    return counted(state().pictures, state().compositor->grab(x, y, width, height));
 }
 
 bool pictureExists(PictureHandle picture) {
@@ -94,19 +102,21 @@ int pictureHeight(PictureHandle picture) {
 }
 void freePicture(PictureHandle picture) {
     state().compositor->freePicture(picture);
+    state().pictures.erase(picture);
 }
 void drawPicture(PictureHandle picture, int x, int y) {
     state().compositor->drawPicture(picture, x, y);
 }
 
 SpriteHandle makeSprite(PictureHandle picture) {
-    return state().compositor->makeSprite(picture);
+    return counted(state().sprites, state().compositor->makeSprite(picture));
 }
 bool spriteExists(SpriteHandle sprite) {
     return sprite != 0 && state().compositor->spriteExists(sprite);
 }
 void freeSprite(SpriteHandle sprite) {
     state().compositor->freeSprite(sprite);
+    state().sprites.erase(sprite);
 }
 void zoomSprite(SpriteHandle sprite, float width, float height) {
     state().compositor->zoomSprite(sprite, width, height);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <set>
 
 #include "engine/base/random.h"
 #include "engine/media/compositor.h"
@@ -32,6 +33,9 @@ struct ServiceState {
     bool screenOpen = false;
     bool textTransparent = true;
     std::map<SoundHandle, LoadedSound> sounds;
+    // The pictures and sprites handed out and not yet freed, for the live-handle count.
+    std::set<PictureHandle> pictures;
+    std::set<SpriteHandle> sprites;
     SoundHandle nextSoundHandle = kNumberedSounds;
     InputObserver inputObserver;
     MessageObserver messageObserver;

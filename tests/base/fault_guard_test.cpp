@@ -2,6 +2,8 @@
 
 #include <climits>
 #include <cstdint>
+#include <new>
+#include <stdexcept>
 #include <vector>
 
 #include "engine/base/fault_guard.h"
@@ -85,6 +87,27 @@ TEST(FaultGuard, NamesAndOtherExceptions) {
     EXPECT_FALSE(swallowed);
     EXPECT_EQ(base::lastFault().kind, base::FaultKind::InjectedForTest);
     base::disarmFaultGuard();
+}
+
+TEST(FaultGuard, OtherThrowsAreFaultsAtTheRunnersPositionAndAFailingReportIsPassedOver) {
+    // A reporter that fails itself (out of memory while writing) must not end the game.
+    int reportsTried = 0;
+    base::armFaultGuard([&](const base::EngineFault&) {
+        ++reportsTried;
+        throw std::bad_alloc();
+    });
+    const int line = __LINE__ + 1;
+    EXPECT_FALSE(GUARDED_STEP([] { throw std::length_error("too long"); }));
+    EXPECT_EQ(reportsTried, 1);
+    EXPECT_EQ(base::lastFault().kind, base::FaultKind::StandardException);
+    EXPECT_EQ(base::lastFault().position.unit, base::SourceUnit::AI);
+    EXPECT_EQ(base::lastFault().position.line, line);
+    EXPECT_FALSE(base::guardedStep([] { throw 7; }));
+    EXPECT_EQ(base::lastFault().kind, base::FaultKind::Unknown);
+    EXPECT_EQ(base::lastFault().position.unit, base::SourceUnit::main);  // no position given
+    EXPECT_EQ(base::lastFault().position.line, 0);
+    EXPECT_EQ(reportsTried, 1);  // one report per arming
+    EXPECT_EQ(base::faultKindText(base::FaultKind::OutOfMemory), "Out of memory");
 }
 
 }  // namespace

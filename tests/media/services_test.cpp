@@ -138,9 +138,12 @@ TEST_F(ServicesTest, PicturesLoadMissingAndKeyed) {
     EXPECT_EQ(alphaOf(compositor().picture(keyed)->at(1, 0)), 255u);
     const PictureHandle plain = loadPicture(path);
     EXPECT_EQ(alphaOf(compositor().picture(plain)->at(0, 0)), 255u);
+    EXPECT_EQ(liveHandleCounts(), (LiveHandles{2, 0, 0}));  // failed loads count nothing
+    freePicture(keyed);
     freePicture(keyed);
     EXPECT_FALSE(pictureExists(keyed));
     EXPECT_FALSE(pictureExists(0));
+    EXPECT_EQ(liveHandleCounts(), (LiveHandles{1, 0, 0}));
 }
 
 TEST_F(ServicesTest, SpritesDrawOnlyInsideAPass) {
@@ -172,8 +175,10 @@ TEST_F(ServicesTest, SpritesDrawOnlyInsideAPass) {
     ASSERT_NE(grabbed, 0u);
     EXPECT_EQ(pictureWidth(grabbed), 8);
     EXPECT_EQ(grabPicture(-100, -100, 8, 8), 0u);
+    EXPECT_EQ(liveHandleCounts(), (LiveHandles{1, 1, 0}));  // the grab and the sprite
     freeSprite(sprite);
     EXPECT_FALSE(spriteExists(sprite));
+    EXPECT_EQ(liveHandleCounts(), (LiveHandles{1, 0, 0}));
 }
 
 TEST_F(ServicesTest, SoundsByNumberAndHandle) {
@@ -199,6 +204,9 @@ TEST_F(ServicesTest, SoundsByNumberAndHandle) {
     EXPECT_FALSE(soundExists(a));
     EXPECT_TRUE(soundExists(b));
     EXPECT_EQ(loadSound(dir.file("missing.ogg")), 0u);
+    EXPECT_EQ(liveHandleCounts(), (LiveHandles{0, 0, 1}));
+    shutdownServices();
+    EXPECT_EQ(liveHandleCounts(), (LiveHandles{}));
 }
 
 TEST_F(ServicesTest, MessageBoxesAnswerTheFirstButtonAndAreObserved) {

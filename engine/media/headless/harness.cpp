@@ -158,6 +158,14 @@ void Harness::endOfProgram() {
     ended_ = true;
 }
 
+void Harness::reportLiveHandles() {
+    if (!options_.checkHandles) return;
+    const LiveHandles live = liveHandleCounts();
+    std::printf("live handles: pictures %d, sprites %d, sounds %d\n", live.pictures, live.sprites,
+                live.sounds);
+    std::fflush(stdout);
+}
+
 void Harness::phaseStarted(Phase phase) {
     if (!options_.timing) return;
     phaseStart_[static_cast<int>(phase)] = Clock::now();

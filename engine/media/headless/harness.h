@@ -32,10 +32,21 @@ struct TurnFile {
     bool operator==(const TurnFile&) const = default;
 };
 
+// What an injected fault throws: the guard's own fault or what a library may throw.
+enum class InjectedThrow : std::uint8_t {
+    EngineFault,  // "fault"
+    BadAlloc,     // "bad_alloc"
+    LengthError,  // "length_error"
+    OutOfRange,   // "out_of_range"
+    Exception,    // "exception": a plain std::exception
+    Other,        // "other": an int, no std::exception at all
+};
+
 // A test aid: raise count faults in the world update of main-loop turn `turn`.
 struct FaultInjection {
     int turn = 0;
     int count = 0;
+    InjectedThrow what = InjectedThrow::EngineFault;
     bool operator==(const FaultInjection&) const = default;
 };
 
@@ -53,6 +64,10 @@ struct HarnessOptions {
     std::string messageLogPath;
     bool timing = false;
     std::optional<FaultInjection> injectFault;  // headless runs only
+    // Random input of every key the game uses, drawn from this seed (headless, with --frames).
+    std::optional<std::uint64_t> randomInput;
+    // At the program end, after the game freed its media: the live handles on stdout.
+    bool checkHandles = false;
 };
 
 class Harness {
@@ -80,6 +95,10 @@ class Harness {
     bool beginTurn(int turn);
     void afterFlip(int turn);
     void endOfProgram();
+    // With --check-handles: the pictures, sprites and sounds still loaded, on stdout as
+    // "live handles: pictures P, sprites S, sounds N". The program end calls it after the
+    // game freed its media.
+    void reportLiveHandles();
 
     int turn() const { return turn_; }
     bool ended() const { return ended_; }

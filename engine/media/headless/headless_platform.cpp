@@ -24,6 +24,7 @@ bool HeadlessPlatform::openWindow(const WindowRequest& request) {
 void HeadlessPlatform::pollEvents(std::vector<InputEvent>& events) {
     const std::size_t first = events.size();
     replay_.take(events);
+    if (random_ && turn_ > 0) random_->take(turn_, events);
     for (std::size_t i = first; i < events.size(); ++i) {
         if (events[i].type == InputEventType::Focus) focused_ = events[i].a != 0;
     }

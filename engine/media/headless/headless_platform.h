@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include "engine/media/headless/random_input.h"
 #include "engine/media/headless/replay.h"
 #include "engine/media/platform.h"
 
@@ -31,7 +33,12 @@ class HeadlessPlatform final : public Platform {
 
     // The harness tells the platform which main-loop turn runs, so that the replay's events
     // of that turn arrive at its first poll.
-    void setTurn(int turn) { replay_.setTurn(turn); }
+    void setTurn(int turn) {
+        replay_.setTurn(turn);
+        turn_ = turn;
+    }
+    // Random input besides the replay's (--random-input); the joystick is then present.
+    void setRandomInput(std::uint64_t seed) { random_.emplace(seed); }
     const VirtualClock& clock() const { return clock_; }
     int presentedFrames() const { return presented_; }
 
@@ -59,12 +66,14 @@ class HeadlessPlatform final : public Platform {
     void stopVoice(VoiceId /*voice*/) override {}
     void setVoiceVolume(VoiceId /*voice*/, int /*volume*/) override {}
 
-    bool joystickPresent() override { return replay_.joystickPresent(); }
+    bool joystickPresent() override { return replay_.joystickPresent() || random_.has_value(); }
     void shutdown() override { windowOpen_ = false; }
 
   private:
     DesktopInfo desktop_;
     ReplayCursor replay_;
+    std::optional<RandomInput> random_;
+    int turn_ = 0;
     VirtualClock clock_;
     bool windowOpen_ = false;
     bool focused_ = true;
