@@ -585,10 +585,11 @@ std::vector<GameTile> gameTiles() {
                                {"worldFTileVELO", "1"},
                                {"worldFTileMoveH", "1"},
                                {"worldFTileMoveV", "1"},
-                               {"worldFTileRandomMove", "150"},
+                               // No random turns: a turn sets one axis to 0, and the
+                               // follow step only steers an axis that is moving.
                                {"worldFTileFollow", "HERO"},
                                {"worldFTileFollowObject", "1"},
-                               {"worldFTileRandomFollow", "40"},
+                               {"worldFTileRandomFollow", "10"},
                                {"hp", "30"},
                                {"worldFTileWeaponPower", "1"},
                                {"animContainer", "ZOMBIE"},
