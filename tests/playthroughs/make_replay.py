@@ -5,6 +5,12 @@ Step lines (one a line, '#' starts a comment):
     wait N              no key for N turns
     hold KEYS N         hold KEYS (joined by '+') for N turns, then let them go
     tap KEYS            hold KEYS for 2 turns
+    expect WHAT...      a check of the state at the end of the turn the steps so far reach,
+                        written as the comment '# expect TURN WHAT...' that the playthrough
+                        test reads: 'map N', 'status ENTRY VALUE', 'some TYPE', 'none TYPE',
+                        'hero X Y' (centre in screen pixels, give or take 8; the
+                        headless screen is 960 x 540, 1.2 times the design's x), 'end' (the
+                        program has ended by itself before the last turn)
 Key names: left right up down space esc p enter, or a scan code (0x39).
 Every step starts at the turn the previous one ended; a final comment names the last turn.
 
@@ -27,6 +33,10 @@ def convert(lines):
         if not words:
             continue
         verb = words[0]
+        if verb == "expect" and len(words) >= 2:
+            # The dump of turn T is the state after T: the last turn the steps so far ran.
+            out.append(f"# expect {turn - 1} " + " ".join(words[1:]))
+            continue
         if verb == "wait" and len(words) == 2:
             turn += int(words[1])
             continue
