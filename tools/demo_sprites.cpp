@@ -558,7 +558,10 @@ std::vector<GameTile> gameTiles() {
                       {"worldFTileUseKeyboard", "1"},
                       {"hp", "100"},
                       {"useWeapon", "DEFAULTBULLET"},
-                      {"worldFTileMaxWeaponUseage", "1200"},
+                      // The count grows once per active object for every frame Space is
+                      // held: with about 130 objects a unit lasts some 23 frames of fire,
+                      // a full tank about 25 short bursts.
+                      {"worldFTileMaxWeaponUseage", "3000"},
                       {"worldFTileWeight", "10"},
                       {"animContainer", "HERO"},
                       {"animTimer", "110"},
