@@ -588,8 +588,10 @@ std::vector<GameTile> gameTiles() {
                                {"worldFTileVELO", "1"},
                                {"worldFTileMoveH", "1"},
                                {"worldFTileMoveV", "1"},
-                               // No random turns: a turn sets one axis to 0, and the
-                               // follow step only steers an axis that is moving.
+                               // No random turns and no turning back at walls: a turn
+                               // sets one axis to 0, and the follow step only steers an
+                               // axis that is moving. Against a wall it slides along it.
+                               {"worldFTileAILevel", "1"},
                                {"worldFTileFollow", "HERO"},
                                {"worldFTileFollowObject", "1"},
                                {"worldFTileRandomFollow", "10"},
