@@ -60,9 +60,22 @@ std::int32_t& lastScreenSwitch() {
     return mark;
 }
 
+std::int32_t& timedMap() {
+    static std::int32_t map = kNoTimedMap;
+    return map;
+}
+
 void gameStateTimer() {
     EngineSettings& s = engineSettings;
     const std::int32_t now = tickNow();
+    // Every screen gets its full time from when it appears: a game-over screen reached by a
+    // death or an exit would otherwise switch on at whatever point the timer had reached in
+    // the level, often within a second.
+    if (s.actualMapId != timedMap()) {
+        timedMap() = s.actualMapId;
+        lastScreenSwitch() = now;
+        return;
+    }
     if (!tickPassed(now, lastScreenSwitch(), s.screenSwitchMs)) return;
     lastScreenSwitch() = now;
     if (s.actualMapId == kClosingScreen) engine::endProgram(kNormalEnd);

@@ -34,5 +34,8 @@ void useFuel(std::string_view kind);
 
 // Time of the last timed screen switch (virtual milliseconds).
 std::int32_t& lastScreenSwitch();
+// The map the timer last saw; a different one restarts the timer.
+inline constexpr std::int32_t kNoTimedMap = -1000000;
+std::int32_t& timedMap();
 
 }  // namespace simulation

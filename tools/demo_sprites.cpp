@@ -558,7 +558,10 @@ std::vector<GameTile> gameTiles() {
                       {"worldFTileUseKeyboard", "1"},
                       {"hp", "100"},
                       {"useWeapon", "DEFAULTBULLET"},
-                      {"worldFTileMaxWeaponUseage", "1200"},
+                      // The count grows once per active object for every frame Space is
+                      // held: with about 130 objects a unit lasts some 23 frames of fire,
+                      // a full tank about 25 short bursts.
+                      {"worldFTileMaxWeaponUseage", "3000"},
                       {"worldFTileWeight", "10"},
                       {"animContainer", "HERO"},
                       {"animTimer", "110"},
@@ -585,10 +588,13 @@ std::vector<GameTile> gameTiles() {
                                {"worldFTileVELO", "1"},
                                {"worldFTileMoveH", "1"},
                                {"worldFTileMoveV", "1"},
-                               {"worldFTileRandomMove", "150"},
+                               // No random turns and no turning back at walls: a turn
+                               // sets one axis to 0, and the follow step only steers an
+                               // axis that is moving. Against a wall it slides along it.
+                               {"worldFTileAILevel", "1"},
                                {"worldFTileFollow", "HERO"},
                                {"worldFTileFollowObject", "1"},
-                               {"worldFTileRandomFollow", "40"},
+                               {"worldFTileRandomFollow", "10"},
                                {"hp", "30"},
                                {"worldFTileWeaponPower", "1"},
                                {"animContainer", "ZOMBIE"},

@@ -106,6 +106,9 @@ void loadDirectionSet(std::int32_t i, const AnimationDirection& direction) {
         set.frameHeights[f] = frameExtent(
             static_cast<float>(media::pictureHeight(set.frameSprites[f])), s.scalerY, object.zoomY);
     }
+    // Every slot loaded: the set still shows its first frame, not the unused entry 0, or a
+    // walker standing still would be invisible until it first moves.
+    if (set.currentFrame < 1) set.currentFrame = 1;
 }
 
 void loadDirectionSets(std::int32_t i) {

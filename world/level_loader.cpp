@@ -129,7 +129,9 @@ void saveLevelState(std::int32_t mapNumber) {
     records.reserve(static_cast<std::size_t>(std::max<std::int64_t>(count, 0)));
     for (std::int64_t i = 0; i < count; ++i) {
         WorldObject& object = worldObjects[static_cast<std::size_t>(i)];
-        if (object.removed != 0) continue;
+        // Destroyed objects and used pick-ups, cards and opened doors stay gone: a level
+        // left and entered again must not hand out its coins and cards a second time.
+        if (object.removed != 0 || object.worldFTileIsActive == kObjectGone) continue;
         formats::applySavePoint(object.posX, object.posY, object.savePointX, object.savePointY);
         records.push_back(formats::TileRecord{object.tileName, 0, object.posX, object.posY,
                                               object.displayWidth, object.displayHeight,

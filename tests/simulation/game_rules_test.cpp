@@ -38,6 +38,7 @@ class GameRules : public SimulationTest {
     void SetUp() override {
         SimulationTest::SetUp();
         simulation::lastScreenSwitch() = 0;
+        simulation::timedMap() = simulation::kNoTimedMap;
         engine::setExitHook([](int exitStatus) { throw ProgramEnded{exitStatus}; });
     }
     void TearDown() override {
@@ -75,6 +76,9 @@ TEST_F(GameRules, TheTimerWalksTheScreensAndUnpausesThem) {
         s.actualMapId = row.map;
         s.nextMapId = -5;
         s.paused = 1;
+        advanceClock(5000);  // time before the screen appeared does not count
+        simulation::gameStateTimer();
+        EXPECT_EQ(s.nextMapId, -5);
         advanceClock(3000);
         simulation::gameStateTimer();  // exactly 3000 ms later: not yet
         EXPECT_EQ(s.nextMapId, -5);
@@ -84,6 +88,7 @@ TEST_F(GameRules, TheTimerWalksTheScreensAndUnpausesThem) {
         EXPECT_EQ(s.paused, row.paused);
     }
     s.actualMapId = 4095;
+    simulation::gameStateTimer();
     advanceClock(3001);
     try {
         simulation::gameStateTimer();

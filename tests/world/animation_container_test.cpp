@@ -99,6 +99,7 @@ TEST_F(AnimationContainerTest, TheFrameCountIsCappedAt31) {
     EXPECT_EQ(object(0).animFrameCount, 31);
     streamIn();
     EXPECT_EQ(objectAnimations[0].upSet.frameCount, 31);
+    EXPECT_EQ(objectAnimations[0].upSet.currentFrame, 1);  // a full set shows frame 1
 
     engineSettings.maxAnimFrames = 1;
     engineSettings.nextMapId = 1;

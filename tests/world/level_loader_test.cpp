@@ -120,6 +120,18 @@ TEST_F(LevelCacheTest, ALeftLevelComesBackWithItsSavedStateUnscaled) {
     EXPECT_EQ(engineSettings.scalerY, 1024.0f / 600.0f);  // the plain ratio
 }
 
+TEST_F(LevelCacheTest, APickedUpObjectStaysGone) {
+    engineSettings.useCache = 1;
+    load(5);
+    object(1).worldFTileIsActive = kObjectGone;  // a coin taken, a card, an opened door
+    world::saveLevelState(5);
+    load(6);
+    load(5);
+    ASSERT_EQ(engineSettings.objectLast, 1);
+    EXPECT_EQ(object(0).tileName, "WALL");
+    EXPECT_EQ(object(1).tileName, "WALL");
+}
+
 TEST_F(LevelCacheTest, WithoutUseCacheTheMapIsReadAndFittedAgain) {
     load(5);
     object(1).posX = 5.0f;
