@@ -39,6 +39,8 @@ DaraOptions parseDaraOptions(const std::vector<std::string>& arguments) {
         };
         if (argument == "--headless") {
             options.headless = true;
+        } else if (argument == "--recover") {
+            options.recover = true;
         } else if (argument == "--help") {
             options.help = true;
         } else if (argument == "--desktop") {
@@ -73,6 +75,8 @@ std::string daraUsage() {
            "  --script FILE        play the commands of FILE as window events\n"
            "  --message-log FILE   append one JSON line per message box (caption, text, buttons)\n"
            "  --dump FILE          write the builder state as JSON at the end\n"
+           "  --recover            open the newest undo snapshot (the work of a builder that\n"
+           "                       was killed) as the work map\n"
            "  --help               this text\n"
            "\n"
            "Script commands are described in docs/builder.md.\n";
