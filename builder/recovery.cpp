@@ -6,7 +6,6 @@
 #include <system_error>
 
 #include "builder/map_files.h"
-#include "builder/source_units.h"
 #include "builder/undo.h"
 #include "engine/media/files.h"
 #include "formats/map_file.h"
@@ -14,8 +13,6 @@
 namespace builder {
 
 namespace {
-constexpr BuilderUnit kBuilderUnit = BuilderUnit::BUILDERio;
-
 constexpr std::string_view kSnapshotPrefix = "UNDO_";
 
 // The folder the snapshots are in, as the file layer lists it.
