@@ -14,6 +14,7 @@
 #include "builder/menu_commands.h"
 #include "builder/qt/key_mapping.h"
 #include "builder/tile_palette.h"
+#include "engine/media/scancodes.h"
 
 namespace builder::qt {
 
@@ -173,9 +174,15 @@ void PaletteView::paintEvent(QPaintEvent*) {
 }
 
 namespace {
+namespace dik = media::dik;
+
 struct MenuItem {
     const char* title;  // nullptr: a separator
-    int command;
+    int command;        // 0: the item presses its key instead (the keys have no command)
+    // The key that does the same, shown after the title as Qt shows a shortcut. It is no
+    // QAction shortcut: the key goes on to the window, and the builder's key table runs it.
+    const char* key = nullptr;
+    int scanCode = 0;  // the key an item without a command presses
 };
 struct Menu {
     const char* title;
@@ -189,20 +196,27 @@ const std::vector<Menu>& tileMenus() {
           {"Load Map NEW Format", kMenuLoadMapFolder},
           {nullptr, 0},
           {"Quit Builder", kMenuQuit}}},
-        {"MAP", {{"Redraw MAP", kMenuRedrawMap}, {nullptr, 0}, {"New MAP", kMenuNewMap}}},
+        {"MAP",
+         {{"Redraw MAP", kMenuRedrawMap},
+          {nullptr, 0},
+          {"New MAP", kMenuNewMap},
+          {nullptr, 0},
+          {"Undo", 0, "U", dik::U},
+          {"Redo", 0, "R", dik::R}}},
         {"Refresh Tiles?", {{"Refresh", kMenuRefreshTiles}}},
-        {"Hide Window?", {{"Hide Window", kMenuHideWindow}}},
+        {"Hide Window?", {{"Hide Window", kMenuHideWindow, "Tab"}}},
         {"Tools:",
          {{"Show As MiniMap", kMenuShowMiniMap},
           {"Save MiniMap (Screenshot)", kMenuSaveMiniMap},
           {"Show WorkMap", kMenuShowWorkMap}}},
-        {"Info", {{"About", kMenuAbout}}},
+        {"Info", {{"About", kMenuAbout}, {"QuickHelp", 0, "H", dik::H}}},
     };
     return menus;
 }
 
+// run(command) for an item with a command; press(scan code) for one that presses its key.
 void addMenus(QMenuBar* menuBar, const std::vector<Menu>& menus,
-              const std::function<void(int)>& run) {
+              const std::function<void(int)>& run, const std::function<void(int)>& press) {
     for (const Menu& menu : menus) {
         QMenu* qMenu = menuBar->addMenu(QString::fromUtf8(menu.title));
         for (const MenuItem& item : menu.items) {
@@ -210,11 +224,19 @@ void addMenus(QMenuBar* menuBar, const std::vector<Menu>& menus,
                 qMenu->addSeparator();
                 continue;
             }
-            QAction* action = qMenu->addAction(QString::fromUtf8(item.title));
-            action->setData(item.command);
-            const int command = item.command;
-            QObject::connect(action, &QAction::triggered, menuBar,
-                             [run, command] { run(command); });
+            QString text = QString::fromUtf8(item.title);
+            if (item.key != nullptr) text += QLatin1Char('\t') + QString::fromUtf8(item.key);
+            QAction* action = qMenu->addAction(text);
+            if (item.command != 0) {
+                action->setData(item.command);
+                const int command = item.command;
+                QObject::connect(action, &QAction::triggered, menuBar,
+                                 [run, command] { run(command); });
+            } else {
+                const int code = item.scanCode;
+                QObject::connect(action, &QAction::triggered, menuBar,
+                                 [press, code] { press(code); });
+            }
         }
     }
 }
@@ -226,12 +248,23 @@ TileWindow::TileWindow(EventSink sink, QWidget* parent)
       palette_(new PaletteView(this)),
       menuFont_(QStringLiteral("Courier New"), 12) {
     menuBar_->setNativeMenuBar(false);
-    addMenus(menuBar_, tileMenus(), [this](int command) {
-        WindowEvent event;
-        event.kind = EventKind::Menu;
-        event.command = command;
-        sendAtPointer(std::move(event));
-    });
+    addMenus(
+        menuBar_, tileMenus(),
+        [this](int command) {
+            WindowEvent event;
+            event.kind = EventKind::Menu;
+            event.command = command;
+            sendAtPointer(std::move(event));
+        },
+        [this](int code) {
+            // A key tap, down then up, so the key table sees the release it acts on.
+            for (EventKind kind : {EventKind::KeyDown, EventKind::KeyUp}) {
+                WindowEvent event;
+                event.kind = kind;
+                event.key = code;
+                sendAtPointer(std::move(event));
+            }
+        });
     stack(this, menuBar_, palette_);
     setInnerArea(palette_);
 }
@@ -264,7 +297,8 @@ DnaWindow::DnaWindow(EventSink sink, QWidget* parent)
             event.kind = EventKind::Menu;
             event.command = command;
             sendAtPointer(std::move(event));
-        });
+        },
+        [](int) {});
     scroll_->setWidget(canvas_);
     scroll_->setWidgetResizable(false);
     stack(this, menuBar_, scroll_);

@@ -33,11 +33,12 @@ DaraOptions parseDaraOptions(const std::vector<std::string>& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption headless(QStringLiteral("headless"));
     const QCommandLineOption help(QStringLiteral("help"));
+    const QCommandLineOption recover(QStringLiteral("recover"));
     const QCommandLineOption desktop = valueOption("desktop", "WxH");
     const QCommandLineOption script = valueOption("script", "FILE");
     const QCommandLineOption messageLog = valueOption("message-log", "FILE");
     const QCommandLineOption dump = valueOption("dump", "FILE");
-    parser.addOptions({headless, help, desktop, script, messageLog, dump});
+    parser.addOptions({headless, help, recover, desktop, script, messageLog, dump});
 
     QStringList list{QStringLiteral("DARA")};
     for (const std::string& argument : arguments)
@@ -71,6 +72,7 @@ DaraOptions parseDaraOptions(const std::vector<std::string>& arguments) {
     }
     options.headless = parser.isSet(headless);
     options.help = parser.isSet(help);
+    options.recover = parser.isSet(recover);
     options.script = parser.value(script).toStdString();
     options.messageLog = parser.value(messageLog).toStdString();
     options.dump = parser.value(dump).toStdString();
@@ -97,6 +99,8 @@ std::string daraUsage() {
            "  --script FILE        play the commands of FILE as window events\n"
            "  --message-log FILE   append one JSON line per message box (caption, text, buttons)\n"
            "  --dump FILE          write the builder state as JSON at the end\n"
+           "  --recover            open the newest undo snapshot (the work of a builder that\n"
+           "                       was killed) as the work map\n"
            "  --help               this text\n"
            "\n"
            "Script commands are described in docs/builder.md.\n";

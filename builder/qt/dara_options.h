@@ -13,6 +13,7 @@ namespace builder {
 struct DaraOptions {
     bool headless = false;
     bool help = false;
+    bool recover = false;                // --recover: the newest undo snapshot becomes the work map
     std::optional<DesktopSize> desktop;  // --desktop WxH
     std::string script;
     std::string messageLog;

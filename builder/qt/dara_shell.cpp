@@ -4,9 +4,11 @@
 #include <QTimer>
 #include <cstdio>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "builder/fatal_report.h"
+#include "builder/recovery.h"
 #include "builder/startup.h"
 #include "builder/state_dump.h"
 #include "engine/media/files.h"
@@ -25,6 +27,8 @@ bool DaraShell::start() {
     try {
         try {
             startBuilder(builder_, media::workingDirectory());
+            const std::string note = recoverNewestWork(builder_, options_.recover);
+            if (!note.empty()) std::fprintf(stderr, "DARA: %s\n", note.c_str());
         } catch (const BuilderFault& fault) {
             // Start-up is not inside an event turn; its faults get the same report.
             fatalError(builder_, builderUnitName(fault.unit), fault.line, fault.what);

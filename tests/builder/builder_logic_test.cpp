@@ -240,6 +240,8 @@ TEST(BuilderLogic, ScriptLinesAndOptions) {
     EXPECT_TRUE(options.error.empty());
     ASSERT_TRUE(options.desktop.has_value());
     EXPECT_EQ(options.desktop->height, 600);
+    EXPECT_FALSE(options.recover);
+    EXPECT_TRUE(builder::parseDaraOptions({"--recover"}).recover);
     EXPECT_FALSE(builder::parseDaraOptions({"--desktop", "0x600"}).error.empty());
     EXPECT_FALSE(builder::parseDaraOptions({"--desktop", "99999x99999"}).error.empty());
     EXPECT_FALSE(builder::parseDaraOptions({"--script"}).error.empty());

@@ -1,6 +1,7 @@
 // The real Qt windows of DARA on Qt's offscreen platform, driven with QTest: the palette,
 // placing, the DNA window's fields and button, the menu bar with a folder browser, the quit
-// question on closing, held keys, the wheel over a tool window, hiding and Tab.
+// question on closing, held keys, the wheel over a tool window, hiding and Tab, the keys the
+// menus show.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -216,9 +217,42 @@ TEST_F(QtWindows, SaveMapFolderThroughTheMenuWithTheFolderBrowserAnswered) {
     }
     EXPECT_EQ(seen.join('|').toStdString(),
               "BUILDER:|Save Map NEW Format=128|-|Load Map NEW Format=129|-|Quit Builder=106|"
-              "MAP|Redraw MAP=115|-|New MAP=117|Refresh Tiles?|Refresh=116|Hide Window?|"
-              "Hide Window=122|Tools:|Show As MiniMap=125|Save MiniMap (Screenshot)=126|"
-              "Show WorkMap=127|Info|About=107");
+              "MAP|Redraw MAP=115|-|New MAP=117|-|Undo\tU=|Redo\tR=|Refresh Tiles?|Refresh=116|"
+              "Hide Window?|Hide Window\tTab=122|Tools:|Show As MiniMap=125|"
+              "Save MiniMap (Screenshot)=126|Show WorkMap=127|Info|About=107|QuickHelp\tH=");
+}
+
+TEST_F(QtWindows, MenuItemsShowTheirKeysAndTheKeyRunsItOnce) {
+    for (int x : {100, 200, 300})
+        clickMain(x, 100);  // snapshots 0, 1 and 2; undo position 2
+    struct KeyRow {
+        const char* item;  // the title, a tab, the key
+        Qt::Key key;
+        std::function<int()> value;
+        int afterKey;   // after one press of the key: a second run would differ
+        int afterItem;  // after choosing the item
+    };
+    const std::vector<KeyRow> rows = {
+        {"Undo\tU", Qt::Key_U, [this] { return state().undoPosition; }, 1, 0},
+        // Below 0 redo goes round to the highest undo, then walks back again.
+        {"Redo\tR", Qt::Key_R, [this] { return state().undoPosition; }, 2, 1},
+        {"QuickHelp\tH", Qt::Key_H, [this] { return state().helpShown; }, 1, 0},
+        {"Hide Window\tTab", Qt::Key_Tab, [this] { return state().windowsHidden; }, 1, 1},
+    };
+    // Pressed in the tile window, where the menu's shortcuts would be live.
+    QApplication::setActiveWindow(tiles());
+    tiles()->setFocus();
+    for (const KeyRow& row : rows) {
+        SCOPED_TRACE(row.item);
+        QAction* action = menuAction(QString::fromUtf8(row.item));
+        ASSERT_NE(action, nullptr);
+        EXPECT_TRUE(action->shortcut().isEmpty()) << "the key is the window's, not Qt's";
+        QTest::keyClick(tiles()->windowHandle(), row.key);
+        EXPECT_EQ(row.value(), row.afterKey);
+        action->trigger();
+        EXPECT_EQ(row.value(), row.afterItem);
+    }
+    EXPECT_EQ(state().lastElement, 1) << "redo loaded snapshot 1";
 }
 
 TEST_F(QtWindows, ANarrowTileWindowReflowsAndOnlyTheCellInsideChooses) {

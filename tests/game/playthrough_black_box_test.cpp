@@ -59,17 +59,17 @@ Replay readReplay(const std::string& text) {
 
 int activeObjectsOfType(const json::Value& dump, const std::string& type) {
     int count = 0;
-    for (const json::Value& object : dump["objects"].items) {
-        if (object["worldFTileIDString"].asString() == type &&
-            object["worldFTileIsActive"].asInt() > 0)
+    for (const json::Value& object : dump.at("objects")) {
+        if (object.at("worldFTileIDString").get<std::string>() == type &&
+            object.at("worldFTileIsActive").get<int>() > 0)
             ++count;
     }
     return count;
 }
 
 int statusValue(const json::Value& dump, int entry) {
-    for (const json::Value& row : dump["playerStatus"].items) {
-        if (row["entry"].asInt() == entry) return row["value"].asInt();
+    for (const json::Value& row : dump.at("playerStatus")) {
+        if (row.at("entry").get<int>() == entry) return row.at("value").get<int>();
     }
     return -1;
 }
@@ -95,9 +95,9 @@ std::string check(const Expectation& e, const json::Value& dump, int endTurn, in
     }
     if (w[0] == "hero") {
         const int player = static_cast<int>(game_test::engineValue(dump, "playerObject"));
-        const json::Value& hero = dump["objects"][static_cast<std::size_t>(player)];
-        const double x = hero["centerX"].asDouble();
-        const double y = hero["centerY"].asDouble();
+        const json::Value& hero = dump.at("objects").at(static_cast<std::size_t>(player));
+        const double x = hero.at("centerX").get<double>();
+        const double y = hero.at("centerY").get<double>();
         const bool near = std::fabs(x - number(1)) <= 8.0 && std::fabs(y - number(2)) <= 8.0;
         return near ? "" : "hero at " + std::to_string(x) + ", " + std::to_string(y);
     }
@@ -139,7 +139,7 @@ TEST_P(Playthrough, ReachesEveryMilestoneWithoutAWarning) {
     ASSERT_EQ(run.exitCode, 0) << run.output;
 
     const json::Value end = readDump(dir.file("end.json"));
-    const int endTurn = end["turn"].asInt();
+    const int endTurn = end.at("turn").get<int>();
     std::map<int, json::Value> dumps;
     for (int turn : turns) {
         if (turn <= endTurn)
