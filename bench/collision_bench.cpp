@@ -24,6 +24,7 @@
 #include "simulation/movement.h"
 #include "simulation/object_update.h"
 #include "tools/stress_level.h"
+#include "tools/stress_settings.h"
 #include "world/level_loader.h"
 #include "world/object_streaming.h"
 
@@ -43,20 +44,7 @@ void startEngine() {
     const media::WindowHandle window =
         media::openWindow(0, 0, 1921, 1081, "bench", media::WindowStyle::Captioned);
     if (media::openScreen(window, 0, 0, 1920, 1080) == 0) std::abort();
-    EngineSettings& s = engineSettings;
-    s.gfxPath = root + "/DATA/GFX/";
-    s.simCorePath = root + "/DATA/MAPS/";
-    s.cachePath = root + "/DATA/CACHE/";
-    s.soundPath = root + "/DATA/SOUND/";
-    s.animSystemPath = root + "/DATA/ANIM/";
-    s.gfxExtension = ".png";
-    s.soundExtension = ".ogg";
-    s.SCRW = 1920.0f;
-    s.SCRH = 1080.0f;
-    s.SRC_SCRW = 1920.0f;
-    s.SRC_SCRH = 1080.0f;
-    s.maxPlayers = 1;
-    s.maxAnimFrames = 4;
+    stress::useStressData(root + "/DATA", 1920, 1080);
 }
 
 void loadStressLevel() {

@@ -22,6 +22,7 @@
 #include "simulation/collision_grid.h"
 #include "simulation/simulation_slots.h"
 #include "tools/stress_level.h"
+#include "tools/stress_settings.h"
 #include "world/level_loader.h"
 #include "world/world_slots.h"
 
@@ -42,17 +43,7 @@ void loadStressGame() {
     if (media::openScreen(window, 0, 0, kWidth, kHeight) == 0) std::abort();
     EngineSettings& s = engineSettings;
     s.mainWindow = static_cast<std::int32_t>(window);
-    s.gfxPath = root + "/DATA/GFX/";
-    s.simCorePath = root + "/DATA/MAPS/";
-    s.cachePath = root + "/DATA/CACHE/";
-    s.soundPath = root + "/DATA/SOUND/";
-    s.animSystemPath = root + "/DATA/ANIM/";
-    s.gfxExtension = ".png";
-    s.soundExtension = ".ogg";
-    s.SCRW = s.SRC_SCRW = kWidth;
-    s.SCRH = s.SRC_SCRH = kHeight;
-    s.maxPlayers = 1;
-    s.maxAnimFrames = 4;
+    stress::useStressData(root + "/DATA", kWidth, kHeight);
     s.appSmooth = static_cast<std::int8_t>(level.appSmooth);
     engine::frameSlots = engine::FrameSlots{};
     world::installWorldSlots(engine::frameSlots);

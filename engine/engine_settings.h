@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/map_ids.h"
+
 struct PlayerStatusEntry {
     std::string text;
     std::int32_t value = 0;
@@ -19,7 +21,6 @@ inline constexpr std::size_t kCoreErrorTextCount = 12;
 inline constexpr std::size_t kPlayerStatusEntries = 128;
 inline constexpr std::size_t kDrawListEntries = 1026;
 inline constexpr std::size_t kInitialObjectListEntries = 3;  // collision, weapon, mirror list
-inline constexpr std::int32_t kNoMap = -1000;
 
 // One tile picture of the level loader's picture cache, shared by every object of that name.
 struct PictureCacheEntry {

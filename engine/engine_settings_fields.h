@@ -27,7 +27,7 @@ FIELD(float, scalerX, 1.0f)       // SCRW / SRC_SCRW
 FIELD(float, scalerY, 1.0f)       // SCRH / SRC_SCRH
 FIELD(float, sourceAspect, 1.0f)  // SRC_SCRW / SRC_SCRH
 FIELD(float, screenAspect, 1.0f)  // SCRW / SCRH
-FIELD(std::int32_t, actualMapId, kNoMap)
+FIELD(std::int32_t, actualMapId, engine::kNoMap)
 FIELD(std::int32_t, nextMapId, 0)
 FIELD(std::int32_t, screenOpen, 0)
 FIELD(std::int32_t, mainWindow, 0)  // nonzero once the window holding the screen is open

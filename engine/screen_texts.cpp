@@ -100,11 +100,11 @@ void drawScreenTexts(std::int32_t mapId) {
     textCursor = TextCursor{};
     if (mapId == kGameOverScreen) {
         drawGameOver(w, h);
-    } else if (mapId >= kFirstTitleScreen && mapId <= kLastTitleScreen) {
+    } else if (mapId > kTitleScreen && mapId <= kTitleSequenceStart) {
         drawFileLines("copyright", w, h);
     } else if (mapId == kClosingScreen) {
         drawFileLines("thank", w, h);
-    } else if (mapId != kBlankTitleScreen) {
+    } else if (mapId != kTitleScreen) {
         drawLevelTexts(w, h);
     }
     if (s.paused == 1) drawUpper(" game paused|", 0.45f * w, 0.45f * h, 1.0f, 240);

@@ -10,13 +10,9 @@
 #include <string_view>
 #include <vector>
 
-namespace engine {
+#include "engine/map_ids.h"
 
-inline constexpr std::int32_t kBlankTitleScreen = 1000;
-inline constexpr std::int32_t kFirstTitleScreen = 1001;
-inline constexpr std::int32_t kLastTitleScreen = 1003;
-inline constexpr std::int32_t kClosingScreen = 4095;
-inline constexpr std::int32_t kGameOverScreen = 4096;
+namespace engine {
 
 // The game over texts show while blinkCounter is 1..59 and hide from 60; past 120 the
 // counter starts again, a cycle of 121 draws.

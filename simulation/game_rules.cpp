@@ -5,11 +5,11 @@
 
 #include "engine/base/fault_guard.h"
 #include "engine/engine_settings.h"
+#include "engine/map_ids.h"
 #include "engine/media/scancodes.h"
 #include "engine/media/services.h"
 #include "engine/program_end.h"
 #include "engine/world_object.h"
-#include "simulation/map_numbers.h"
 #include "simulation/object_time.h"
 #include "world/hud_texts.h"
 
@@ -33,9 +33,9 @@ struct TimedSwitch {
 constexpr std::array<TimedSwitch, 5> kTimedSwitches = {{
     {1003, 1002},
     {1002, 1001},
-    {1001, kTitleScreen},
-    {kTitleScreen, kStays},
-    {kGameOverScreen, kClosingScreen},
+    {1001, engine::kTitleScreen},
+    {engine::kTitleScreen, kStays},
+    {engine::kGameOverScreen, engine::kClosingScreen},
 }};
 
 bool joystickPresent() {
@@ -78,7 +78,7 @@ void gameStateTimer() {
     }
     if (!tickPassed(now, lastScreenSwitch(), s.screenSwitchMs)) return;
     lastScreenSwitch() = now;
-    if (s.actualMapId == kClosingScreen) engine::endProgram(kNormalEnd);
+    if (s.actualMapId == engine::kClosingScreen) engine::endProgram(kNormalEnd);
     const auto step =
         std::find_if(kTimedSwitches.begin(), kTimedSwitches.end(),
                      [&s](const TimedSwitch& row) { return row.from == s.actualMapId; });
@@ -93,7 +93,7 @@ void playerRules(std::int32_t /*objectIndex*/) {
     if (s.playerDead == 0) {
         fuelStep(s.playerObject);
     } else {
-        s.nextMapId = kGameOverScreen;
+        s.nextMapId = engine::kGameOverScreen;
     }
 }
 
@@ -101,9 +101,9 @@ void menuButtons(std::int32_t mapId) {
     EngineSettings& s = engineSettings;
     gameStateTimer();
     if (joystickPresent() && media::joystickButton(kMenuButton)) {
-        s.nextMapId = mapId > kMainMenu ? kTitleScreen : kMainMenu;
+        s.nextMapId = mapId > engine::kMainMenu ? engine::kTitleScreen : engine::kMainMenu;
     }
-    if (mapId == kGameOverScreen && startHeld()) s.nextMapId = kTitleSequenceStart;
+    if (mapId == engine::kGameOverScreen && startHeld()) s.nextMapId = engine::kTitleSequenceStart;
 }
 
 void fuelStep(std::int32_t player) {

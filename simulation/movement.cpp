@@ -75,6 +75,16 @@ bool scrolls(const WorldObject& object) {
     return object.worldFTileIsGUI == 0 && object.worldFTileNoScroll == 0;
 }
 
+// Moves every scrolling object, the player last, back by shift along one axis (position
+// is posX or posY), so the player stays inside the band.
+void scrollAxis(std::int32_t playerIndex, float WorldObject::*position, float shift) {
+    for (std::int64_t i = 0; i <= engineSettings.objectLast; ++i) {
+        WorldObject& object = CHECKED_AT(worldObjects, i);
+        if (i != playerIndex && scrolls(object)) object.*position -= shift;
+    }
+    CHECKED_AT(worldObjects, playerIndex).*position -= shift;
+}
+
 }  // namespace
 
 void moveStep(std::int32_t objectIndex) {
@@ -191,21 +201,11 @@ void scrollAroundPlayer(std::int32_t playerIndex) {
     };
     if (player.canMoveH != 0 && outsideBand(player.posX, s.SCRW) &&
         player.worldFTileMoveH != 0.0f) {
-        const float shift = player.worldFTileMoveH * player.speedX;
-        for (std::int64_t i = 0; i <= s.objectLast; ++i) {
-            WorldObject& object = CHECKED_AT(worldObjects, i);
-            if (i != playerIndex && scrolls(object)) object.posX -= shift;
-        }
-        player.posX -= shift;
+        scrollAxis(playerIndex, &WorldObject::posX, player.worldFTileMoveH * player.speedX);
     }
     if (player.canMoveV != 0 && outsideBand(player.posY, s.SCRH) &&
         player.worldFTileMoveV != 0.0f) {
-        const float shift = player.worldFTileMoveV * player.speedY;
-        for (std::int64_t i = 0; i <= s.objectLast; ++i) {
-            WorldObject& object = CHECKED_AT(worldObjects, i);
-            if (i != playerIndex && scrolls(object)) object.posY -= shift;
-        }
-        player.posY -= shift;
+        scrollAxis(playerIndex, &WorldObject::posY, player.worldFTileMoveV * player.speedY);
     }
 }
 

@@ -7,10 +7,10 @@
 #include "engine/base/fault_guard.h"
 #include "engine/base/text_values.h"
 #include "engine/engine_settings.h"
+#include "engine/map_ids.h"
 #include "engine/world_object.h"
 #include "simulation/actions.h"
 #include "simulation/map_exits.h"
-#include "simulation/map_numbers.h"
 #include "simulation/touch_handlers.h"
 #include "simulation/touch_table.h"
 #include "world/hud_texts.h"
@@ -19,6 +19,9 @@ namespace simulation {
 namespace {
 
 constexpr base::SourceUnit kSourceUnit = base::SourceUnit::ACTIONS;
+
+// "EXITGAME" below this map goes to the main menu (from a level), above it ends the game.
+constexpr std::int32_t kMenuExitBelow = 900;
 
 constexpr std::string_view kLeafType = "LAUBBLATT";
 constexpr std::int32_t kLeafChance = 100;  // a leaf now and then: 1 in 101 frames
@@ -69,23 +72,23 @@ void takeMoney(std::int32_t self, std::int32_t other) {
 
 void newGame(std::int32_t /*self*/, std::int32_t /*other*/) {
     EngineSettings& s = engineSettings;
-    if (s.actualMapId == kTitleScreen) {
-        s.nextMapId = kMainMenu;
+    if (s.actualMapId == engine::kTitleScreen) {
+        s.nextMapId = engine::kMainMenu;
         return;
     }
     resetProgress();
-    s.nextMapId = kFirstLevel;
+    s.nextMapId = engine::kFirstLevel;
 }
 
 void continueGame(std::int32_t /*self*/, std::int32_t /*other*/) {
     EngineSettings& s = engineSettings;
-    s.nextMapId = s.actualMapId == kTitleScreen ? kMainMenu : continueMapId();
+    s.nextMapId = s.actualMapId == engine::kTitleScreen ? engine::kMainMenu : continueMapId();
 }
 
 void exitGame(std::int32_t /*self*/, std::int32_t /*other*/) {
     EngineSettings& s = engineSettings;
-    const bool toMenu = s.actualMapId == kTitleScreen || s.actualMapId < kMenuExitBelow;
-    s.nextMapId = toMenu ? kMainMenu : kClosingScreen;
+    const bool toMenu = s.actualMapId == engine::kTitleScreen || s.actualMapId < kMenuExitBelow;
+    s.nextMapId = toMenu ? engine::kMainMenu : engine::kClosingScreen;
 }
 
 void takeIdCard(std::int32_t self, std::int32_t other) {

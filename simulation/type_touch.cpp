@@ -1,6 +1,7 @@
 // The touch handlers of movers that are not the player, one table per mover type.
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 #include "engine/base/fault_guard.h"
@@ -129,6 +130,23 @@ void walkerSound(std::int32_t self, std::int32_t /*other*/) {
 
 // ---- Tables -------------------------------------------------------------------------------
 
+// The rows of a mover: its own rows, then a row that passes for each name of passNames.
+template <std::size_t N, std::size_t M>
+constexpr std::array<TouchRow, N + M> rowsThenPasses(
+    const std::array<TouchRow, N>& own, const std::array<std::string_view, M>& passNames) {
+    std::array<TouchRow, N + M> rows{};
+    for (std::size_t i = 0; i < N; ++i)
+        rows[i] = own[i];
+    for (std::size_t i = 0; i < M; ++i)
+        rows[N + i] = TouchRow{passNames[i], pass};
+    return rows;
+}
+
+// What the zombie and the bug walk through.
+constexpr std::array<std::string_view, 10> kWalkerPasses = {
+    "BODEN",      "WANZE",   "LAUB",     "IDCARD", "FUNKE",
+    "GREENPLANT", "BRUECKE", "REDVIRUS", "MONEY",  "HP+"};
+
 constexpr std::array<TouchRow, 8> kShotRows = {{
     {"NOGO", vanish},
     {"SECUDOOR", vanish},
@@ -163,73 +181,41 @@ constexpr std::array<TouchRow, 6> kSparkRows = {{
 }};
 constexpr TouchTable kSparkTable{kSparkRows, nullptr, pass};
 
-constexpr std::array<TouchRow, 14> kZombieRows = {{
-    {"NOGO", turnBack},
-    {"BACK", turnBack},
-    {"DEFAULTZOMBIE", meetOwnKind},
-    {"DEFAULTBULLET", catchFire},
-    {"BODEN", pass},
-    {"WANZE", pass},
-    {"IDCARD", pass},
-    {"LAUB", pass},
-    {"FUNKE", pass},
-    {"GREENPLANT", pass},
-    {"BRUECKE", pass},
-    {"REDVIRUS", pass},
-    {"MONEY", pass},
-    {"HP+", pass},
-}};
+constexpr auto kZombieRows = rowsThenPasses(std::array<TouchRow, 4>{{
+                                                {"NOGO", turnBack},
+                                                {"BACK", turnBack},
+                                                {"DEFAULTZOMBIE", meetOwnKind},
+                                                {"DEFAULTBULLET", catchFire},
+                                            }},
+                                            kWalkerPasses);
 constexpr TouchTable kZombie{kZombieRows, passAndHurtPlayer, nullptr, walkerSound};
 
-constexpr std::array<TouchRow, 16> kBugRows = {{
-    {"NOGO", turnBack},
-    {"TROOPER", turnBack},
-    {"BACK", turnBack},
-    {"DEFAULTZOMBIE", meetOwnKind},
-    {"BASEWANZE", meetOwnKind},
-    {"DEFAULTBULLET", catchFire},
-    {"BODEN", pass},
-    {"WANZE", pass},
-    {"LAUB", pass},
-    {"IDCARD", pass},
-    {"FUNKE", pass},
-    {"GREENPLANT", pass},
-    {"BRUECKE", pass},
-    {"REDVIRUS", pass},
-    {"MONEY", pass},
-    {"HP+", pass},
-}};
+constexpr auto kBugRows = rowsThenPasses(std::array<TouchRow, 6>{{
+                                             {"NOGO", turnBack},
+                                             {"TROOPER", turnBack},
+                                             {"BACK", turnBack},
+                                             {"DEFAULTZOMBIE", meetOwnKind},
+                                             {"BASEWANZE", meetOwnKind},
+                                             {"DEFAULTBULLET", catchFire},
+                                         }},
+                                         kWalkerPasses);
 constexpr TouchTable kBug{kBugRows, pass, nullptr, walkerSound};
 
-constexpr std::array<TouchRow, 14> kCrawlerRows = {{
-    {"NOGO", turnBack},
-    {"BACK", turnBack},
-    {"BODEN", pass},
-    {"LAUB", pass},
-    {"IDCARD", pass},
-    {"TRANSVEGI", pass},
-    {"METALLGITTER", pass},
-    {"DEFAULTZOMBIE", pass},
-    {"BRUECKE", pass},
-    {"REDVIRUS", pass},
-    {"MONEY", pass},
-    {"HP+", pass},
-    {"FLAMME", passAndCatchFire},
-    {"DEFAULTBULLET", passAndCatchFire},
-}};
+constexpr auto kCrawlerRows = rowsThenPasses(
+    std::array<TouchRow, 4>{{
+        {"NOGO", turnBack},
+        {"BACK", turnBack},
+        {"FLAMME", passAndCatchFire},
+        {"DEFAULTBULLET", passAndCatchFire},
+    }},
+    std::array<std::string_view, 10>{"BODEN", "LAUB", "IDCARD", "TRANSVEGI", "METALLGITTER",
+                                     "DEFAULTZOMBIE", "BRUECKE", "REDVIRUS", "MONEY", "HP+"});
 constexpr TouchTable kCrawler{kCrawlerRows, hurtPlayer, passPlayer};
 
-constexpr std::array<TouchRow, 9> kHelmetRows = {{
-    {"NOGO", reverse},
-    {"BODEN", pass},
-    {"WANZE", pass},
-    {"LAUB", pass},
-    {"IDCARD", pass},
-    {"TRANSVEGI", pass},
-    {"METALLGITTER", pass},
-    {"DEFAULTZOMBIE", pass},
-    {"GREENPLANT", pass},
-}};
+constexpr auto kHelmetRows =
+    rowsThenPasses(std::array<TouchRow, 1>{{{"NOGO", reverse}}},
+                   std::array<std::string_view, 8>{"BODEN", "WANZE", "LAUB", "IDCARD", "TRANSVEGI",
+                                                   "METALLGITTER", "DEFAULTZOMBIE", "GREENPLANT"});
 constexpr TouchTable kHelmet{kHelmetRows, nullptr, passPlayer, turnBack};
 
 constexpr std::array<TouchRow, 1> kBasketRows = {{{"NOGO", reverse}}};

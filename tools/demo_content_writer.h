@@ -12,6 +12,7 @@
 #include "engine/media/image.h"
 #include "engine/media/pictures.h"
 #include "formats/dna_file.h"
+#include "tools/content_folders.h"
 
 namespace demo {
 
@@ -51,18 +52,7 @@ struct ContentWriter {
     // Creates the folder below the root (each level of it) and returns its path with a
     // trailing separator.
     std::string directory(std::string_view relative) {
-        std::string path = root;
-        std::size_t start = 0;
-        // One level at a time: the file layer creates a single directory per call.
-        while (start < relative.size()) {
-            const std::size_t end = relative.find('/', start);
-            path += relative.substr(start, end - start);
-            path += '/';
-            media::createDirectory(path);
-            if (end == std::string_view::npos) break;
-            start = end + 1;
-        }
-        return path;
+        return content::createFolders(root, relative);
     }
 };
 

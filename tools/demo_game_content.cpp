@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "engine/map_ids.h"
 #include "engine/media/pictures.h"
 #include "formats/map_directory.h"
 #include "tools/demo_font.h"
@@ -105,9 +106,9 @@ void writeGameContent(ContentWriter& out, const std::vector<std::string>& catalo
     const std::optional<std::string> tense = musicPiece("LEVEL_B");
     for (int level = 0; level <= 10; ++level)
         write("#L" + std::to_string(level), level <= 5 ? calm : tense);
-    write("#L999", titleMusic);
-    write("#L4095", titleMusic);
-    write("#L4096", musicPiece("GAMEOVER"));
+    write("#L" + std::to_string(engine::kMainMenu), titleMusic);
+    write("#L" + std::to_string(engine::kClosingScreen), titleMusic);
+    write("#L" + std::to_string(engine::kGameOverScreen), musicPiece("GAMEOVER"));
 }
 
 }  // namespace demo

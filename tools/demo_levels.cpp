@@ -8,6 +8,7 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/map_ids.h"
 #include "tools/demo_font.h"
 #include "tools/demo_paint.h"
 
@@ -594,7 +595,7 @@ media::Image buttonPicture(std::string_view text, Rgb face, Rgb rim) {
 }
 
 std::vector<formats::TileRecord> menuMap() {
-    LevelPlan plan{999,
+    LevelPlan plan{engine::kMainMenu,
                    "MAIN MENU",
                    kStone,
                    {"====================", "====t====t====t=====", "#..................#",
@@ -650,11 +651,11 @@ std::vector<formats::TileRecord> closingMap() {
 
 std::vector<MapPlan> gameMaps() {
     std::vector<MapPlan> maps;
-    maps.push_back({999, "MAIN MENU", menuMap()});
+    maps.push_back({engine::kMainMenu, "MAIN MENU", menuMap()});
     for (const LevelPlan& plan : levelPlans())
         maps.push_back({plan.id, std::string(plan.title), buildLevel(plan)});
-    maps.push_back({4096, "GAME OVER", gameOverMap()});
-    maps.push_back({4095, "THE END", closingMap()});
+    maps.push_back({engine::kGameOverScreen, "GAME OVER", gameOverMap()});
+    maps.push_back({engine::kClosingScreen, "THE END", closingMap()});
     return maps;
 }
 

@@ -7,75 +7,16 @@
 #include <numbers>
 #include <optional>
 
+#include "tools/demo_paint.h"
+
 namespace demo {
 namespace {
 
 constexpr float kPi = std::numbers::pi_v<float>;
 
-struct Colour {
-    float r = 0.0f, g = 0.0f, b = 0.0f;
-};
-
-Colour mix(Colour a, Colour b, float t) {
-    t = std::clamp(t, 0.0f, 1.0f);
-    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-
-Colour colourOf(media::Argb c) {
+Rgb colourOf(media::Argb c) {
     return {static_cast<float>(media::redOf(c)), static_cast<float>(media::greenOf(c)),
             static_cast<float>(media::blueOf(c))};
-}
-
-std::uint32_t channel(float value) {
-    return static_cast<std::uint32_t>(std::lround(std::clamp(value, 0.0f, 255.0f)));
-}
-
-media::Argb argbOf(Colour c) {
-    media::Argb out = media::makeArgb(255, channel(c.r), channel(c.g), channel(c.b));
-    // A shape pixel must never turn into the key by chance.
-    if (out == kKeyGreen) out = media::makeArgb(255, 0, 254, 0);
-    return out;
-}
-
-media::Image blank(int width, int height, media::Argb fill) {
-    media::Image image;
-    image.width = width;
-    image.height = height;
-    image.pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill);
-    return image;
-}
-
-// Fills every pixel from a shape function of the sample position (pixel units, origin top
-// left). A pixel that at least half of its 4 x 4 samples cover takes the average colour of
-// those samples; the others stay key green.
-template <class Shape>
-media::Image drawShape(int width, int height, Shape&& shape) {
-    constexpr int kGrid = 4;
-    media::Image image = blank(width, height, kKeyGreen);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            Colour sum;
-            int covered = 0;
-            for (int sy = 0; sy < kGrid; ++sy) {
-                for (int sx = 0; sx < kGrid; ++sx) {
-                    const float px =
-                        static_cast<float>(x) + (static_cast<float>(sx) + 0.5f) / kGrid;
-                    const float py =
-                        static_cast<float>(y) + (static_cast<float>(sy) + 0.5f) / kGrid;
-                    const std::optional<Colour> c = shape(px, py);
-                    if (!c) continue;
-                    sum.r += c->r;
-                    sum.g += c->g;
-                    sum.b += c->b;
-                    ++covered;
-                }
-            }
-            if (covered * 2 < kGrid * kGrid) continue;
-            const float n = static_cast<float>(covered);
-            image.at(x, y) = argbOf({sum.r / n, sum.g / n, sum.b / n});
-        }
-    }
-    return image;
 }
 
 // Distance from the centre of a square picture of the given side, and the angle.
@@ -98,8 +39,8 @@ float starRadius(float angle, int points, float inner, float outer) {
 }
 
 // A sparkle of four (or eight) points: a thin astroid-like outline around a round core.
-std::optional<Colour> sparkle(float x, float y, float side, float core, float reach, Colour centre,
-                              Colour edge, bool eightPoints) {
+std::optional<Rgb> sparkle(float x, float y, float side, float core, float reach, Rgb centre,
+                           Rgb edge, bool eightPoints) {
     const Polar p = polar(x, y, side);
     const float outline = starRadius(p.angle, 4, core, reach);
     float limit = std::max(core, outline);
@@ -107,7 +48,7 @@ std::optional<Colour> sparkle(float x, float y, float side, float core, float re
         limit = std::max(limit, starRadius(p.angle + kPi / 4.0f, 4, core, reach * 0.6f));
     }
     if (p.radius > limit) return std::nullopt;
-    return mix(centre, edge, p.radius / reach);
+    return blend(centre, edge, p.radius / reach);
 }
 
 // The 5 x 7 letters, one string per row, '#' set.
@@ -143,21 +84,21 @@ const Glyph& glyphFor(char letter) {
 media::Image skyPicture() {
     constexpr int kWidth = 200;
     constexpr int kHeight = 150;
-    const Colour top{6, 8, 30};
-    const Colour middle{28, 22, 74};
-    const Colour low{92, 44, 110};
-    const Colour glow{120, 90, 170};
-    media::Image image = blank(kWidth, kHeight, kKeyGreen);
+    const Rgb top{6, 8, 30};
+    const Rgb middle{28, 22, 74};
+    const Rgb low{92, 44, 110};
+    const Rgb glow{120, 90, 170};
+    media::Image image = filled(kWidth, kHeight, kKey);
     for (int y = 0; y < kHeight; ++y) {
         const float t = static_cast<float>(y) / (kHeight - 1);
-        const Colour base =
-            t < 0.6f ? mix(top, middle, t / 0.6f) : mix(middle, low, (t - 0.6f) / 0.4f);
+        const Rgb base =
+            t < 0.6f ? blend(top, middle, t / 0.6f) : blend(middle, low, (t - 0.6f) / 0.4f);
         for (int x = 0; x < kWidth; ++x) {
             // The glow sits behind the emblem (design point 400, 180 of 800 x 600).
             const float dx = (static_cast<float>(x) - 100.0f) / 60.0f;
             const float dy = (static_cast<float>(y) - 45.0f) / 45.0f;
             const float strength = 0.55f * std::exp(-(dx * dx + dy * dy));
-            image.at(x, y) = argbOf(mix(base, glow, strength));
+            image.at(x, y) = toArgb(blend(base, glow, strength));
         }
     }
     return image;
@@ -166,16 +107,16 @@ media::Image skyPicture() {
 media::Image hillsPicture() {
     constexpr int kWidth = 200;
     constexpr int kHeight = 33;
-    const Colour far{34, 22, 66};
-    const Colour nearTop{16, 10, 38};
-    const Colour nearBottom{6, 4, 16};
+    const Rgb far{34, 22, 66};
+    const Rgb nearTop{16, 10, 38};
+    const Rgb nearBottom{6, 4, 16};
     auto ridge = [](float x, float base, float a, float b) {
         return base - a * std::sin(x * 0.045f + 1.3f) - b * std::sin(x * 0.11f + 0.4f) -
                0.35f * b * std::sin(x * 0.27f);
     };
-    return drawShape(kWidth, kHeight, [&](float x, float y) -> std::optional<Colour> {
+    return paintShape(kWidth, kHeight, [&](float x, float y) -> std::optional<Rgb> {
         const float nearLine = ridge(x, 20.0f, 4.0f, 3.0f);
-        if (y >= nearLine) return mix(nearTop, nearBottom, (y - nearLine) / 12.0f);
+        if (y >= nearLine) return blend(nearTop, nearBottom, (y - nearLine) / 12.0f);
         const float farLine = ridge(x * 1.3f + 40.0f, 9.0f, 5.0f, 2.0f);
         if (y >= farLine) return far;
         return std::nullopt;
@@ -184,12 +125,12 @@ media::Image hillsPicture() {
 
 media::Image emblemPicture() {
     constexpr float kSide = 160.0f;
-    const Colour gold{250, 200, 70};
-    const Colour deepGold{190, 110, 30};
-    const Colour rim{60, 30, 20};
-    const Colour disc{20, 26, 70};
-    const Colour gem{140, 240, 255};
-    return drawShape(160, 160, [&](float x, float y) -> std::optional<Colour> {
+    const Rgb gold{250, 200, 70};
+    const Rgb deepGold{190, 110, 30};
+    const Rgb rim{60, 30, 20};
+    const Rgb disc{20, 26, 70};
+    const Rgb gem{140, 240, 255};
+    return paintShape(160, 160, [&](float x, float y) -> std::optional<Rgb> {
         const Polar p = polar(x, y, kSide);
         if (p.radius > 78.0f) return std::nullopt;
         if (p.radius > 75.0f) return rim;
@@ -198,29 +139,29 @@ media::Image emblemPicture() {
             const float sector = 2.0f * kPi / 12.0f;
             const float offset = std::abs(std::remainder(p.angle, sector));
             if (offset < 0.06f && p.radius > 68.0f && p.radius < 72.0f) return rim;
-            return mix(gold, deepGold, (p.radius - 65.0f) / 10.0f);
+            return blend(gold, deepGold, (p.radius - 65.0f) / 10.0f);
         }
         if (p.radius > 62.0f) return rim;
-        if (p.radius < 12.0f) return mix(gem, Colour{40, 120, 200}, p.radius / 12.0f);
+        if (p.radius < 12.0f) return blend(gem, Rgb{40, 120, 200}, p.radius / 12.0f);
         if (p.radius < 14.0f) return rim;
         const float outline = starRadius(p.angle - kPi / 2.0f, 8, 22.0f, 58.0f);
         if (p.radius < outline - 2.0f) {
             // One face of every point is lit, the other shaded.
             const float sector = 2.0f * kPi / 8.0f;
             const float within = std::fmod(p.angle - kPi / 2.0f + 4.0f * kPi, sector) / sector;
-            return mix(within < 0.5f ? gold : deepGold, Colour{255, 245, 200},
-                       1.0f - p.radius / 58.0f);
+            return blend(within < 0.5f ? gold : deepGold, Rgb{255, 245, 200},
+                         1.0f - p.radius / 58.0f);
         }
         if (p.radius < outline) return rim;
-        return mix(disc, Colour{40, 50, 120}, p.radius / 62.0f);
+        return blend(disc, Rgb{40, 50, 120}, p.radius / 62.0f);
     });
 }
 
 media::Image haloPicture() {
     constexpr float kSide = 240.0f;
-    const Colour light{170, 230, 255};
-    const Colour soft{110, 160, 230};
-    return drawShape(240, 240, [&](float x, float y) -> std::optional<Colour> {
+    const Rgb light{170, 230, 255};
+    const Rgb soft{110, 160, 230};
+    return paintShape(240, 240, [&](float x, float y) -> std::optional<Rgb> {
         const Polar p = polar(x, y, kSide);
         // 24 dots on the outer circle, a dashed inner circle.
         const float dotSector = 2.0f * kPi / 24.0f;
@@ -236,19 +177,19 @@ media::Image haloPicture() {
 }
 
 media::Image smallStarPicture() {
-    return drawShape(9, 9, [](float x, float y) {
+    return paintShape(9, 9, [](float x, float y) {
         return sparkle(x, y, 9.0f, 1.2f, 4.5f, {255, 255, 255}, {170, 200, 255}, false);
     });
 }
 
 media::Image crossStarPicture() {
-    return drawShape(17, 17, [](float x, float y) {
+    return paintShape(17, 17, [](float x, float y) {
         return sparkle(x, y, 17.0f, 1.8f, 8.5f, {255, 250, 220}, {255, 200, 120}, false);
     });
 }
 
 media::Image bigStarPicture() {
-    return drawShape(27, 27, [](float x, float y) {
+    return paintShape(27, 27, [](float x, float y) {
         return sparkle(x, y, 27.0f, 3.0f, 13.5f, {240, 250, 255}, {120, 170, 255}, true);
     });
 }
@@ -256,20 +197,20 @@ media::Image bigStarPicture() {
 media::Image sweepPicture() {
     constexpr int kWidth = 64;
     constexpr int kHeight = 3;
-    media::Image image = blank(kWidth, kHeight, kKeyGreen);
+    media::Image image = filled(kWidth, kHeight, kKey);
     for (int x = 0; x < kWidth; ++x) {
         const float t = static_cast<float>(x) / (kWidth - 1);
-        const Colour c = mix(Colour{50, 30, 110}, Colour{255, 255, 255}, t * t);
+        const Rgb c = blend(Rgb{50, 30, 110}, Rgb{255, 255, 255}, t * t);
         for (int y = 0; y < kHeight; ++y) {
             // The outer rows are darker, so the streak has a bright core.
-            image.at(x, y) = argbOf(y == 1 ? c : mix(c, Colour{40, 20, 90}, 0.5f));
+            image.at(x, y) = toArgb(y == 1 ? c : blend(c, Rgb{40, 20, 90}, 0.5f));
         }
     }
     return image;
 }
 
 media::Image flashPicture() {
-    return blank(4, 4, media::makeArgb(255, 255, 255, 255));
+    return filled(4, 4, media::makeArgb(255, 255, 255, 255));
 }
 
 media::Image pixelText(std::string_view text, media::Argb top, media::Argb bottom,
@@ -278,14 +219,14 @@ media::Image pixelText(std::string_view text, media::Argb top, media::Argb botto
     constexpr int kGlyphHeight = 7;
     const int count = static_cast<int>(text.size());
     const int width = count * (kGlyphWidth + 1);  // the last gap holds the shadow
-    media::Image image = blank(std::max(width, 1), kGlyphHeight + 1, kKeyGreen);
+    media::Image image = filled(std::max(width, 1), kGlyphHeight + 1, kKey);
     // Shadows first, letters over them.
     for (int pass = 0; pass < 2; ++pass) {
         for (int i = 0; i < count; ++i) {
             const Glyph& glyph = glyphFor(text[static_cast<std::size_t>(i)]);
             for (int row = 0; row < kGlyphHeight; ++row) {
-                const Colour rowColour = mix(colourOf(top), colourOf(bottom),
-                                             static_cast<float>(row) / (kGlyphHeight - 1));
+                const Rgb rowColour = blend(colourOf(top), colourOf(bottom),
+                                            static_cast<float>(row) / (kGlyphHeight - 1));
                 for (int column = 0; column < kGlyphWidth; ++column) {
                     if (glyph.rows[static_cast<std::size_t>(row)]
                                   [static_cast<std::size_t>(column)] != '#') {
@@ -295,7 +236,7 @@ media::Image pixelText(std::string_view text, media::Argb top, media::Argb botto
                     if (pass == 0) {
                         image.at(x + 1, row + 1) = shadow;
                     } else {
-                        image.at(x, row) = argbOf(rowColour);
+                        image.at(x, row) = toArgb(rowColour);
                     }
                 }
             }

@@ -12,8 +12,6 @@
 
 namespace demo {
 
-inline constexpr media::Argb kKeyGreen = media::makeArgb(255, 0, 255, 0);
-
 media::Image skyPicture();        // night sky gradient with a glow behind the emblem, opaque
 media::Image hillsPicture();      // two rows of hill silhouettes over the key
 media::Image emblemPicture();     // gold ring with an eight-pointed star

@@ -263,8 +263,16 @@ media::Image roundThing(int size, Rgb inner, Rgb outer, float reach = 1.0f) {
     });
 }
 
+// A picture drawn facing right, turned to face direction (0 right, 1 left, 2 up, 3 down).
+media::Image facing(const media::Image& right, int direction) {
+    if (direction == 1) return mirrored(right);
+    if (direction == 2) return quarterTurn(right, false);
+    if (direction == 3) return quarterTurn(right, true);
+    return right;
+}
+
 media::Image exitPortal(int direction) {  // 0 right, 1 left, 2 up, 3 down
-    media::Image right = art({
+    const media::Image right = art({
         "kkkkkkkkkkkkkkkkkkkk", "kbbbbbbbbbbbbbbbbbbk", "kbuuuuuuuuuuuuuuuubk",
         "kbuuuuuuuuuuuuuuuubk", "kbuuuuuuucuuuuuuuubk", "kbuuuuuuuccuuuuuuubk",
         "kbuuuuuuuccccuuuuubk", "kbuuuucccccccccuuubk", "kbuuuuccccccccccuubk",
@@ -273,14 +281,11 @@ media::Image exitPortal(int direction) {  // 0 right, 1 left, 2 up, 3 down
         "kbuuuuuuucuuuuuuuubk", "kbuuuuuuuuuuuuuuuubk", "kbuuuuuuuuuuuuuuuubk",
         "kbbbbbbbbbbbbbbbbbbk", "kkkkkkkkkkkkkkkkkkkk",
     });
-    if (direction == 1) return mirrored(right);
-    if (direction == 2) return quarterTurn(right, false);
-    if (direction == 3) return quarterTurn(right, true);
-    return right;
+    return facing(right, direction);
 }
 
 media::Image conveyor(int direction) {  // 0 right, 1 left, 2 up, 3 down
-    media::Image right = art({
+    const media::Image right = art({
         "kkkkkkkkkkkkkkkkkkkk", "gGGGGGGGGGGGGGGGGGGg", "gkkkkkkkkkkkkkkkkkkg",
         "gKKyKKKKKKyKKKKKKKKg", "gKKKyKKKKKKyKKKKKKKg", "gKKKKyKKKKKKyKKKKKKg",
         "gKKKKKyKKKKKKyKKKKKg", "gKKKKKKyKKKKKKyKKKKg", "gKKKKKKKyKKKKKKyKKKg",
@@ -289,10 +294,7 @@ media::Image conveyor(int direction) {  // 0 right, 1 left, 2 up, 3 down
         "gKKKyKKKKKKyKKKKKKKg", "gKKyKKKKKKyKKKKKKKKg", "gkkkkkkkkkkkkkkkkkkg",
         "gGGGGGGGGGGGGGGGGGGg", "kkkkkkkkkkkkkkkkkkkk",
     });
-    if (direction == 1) return mirrored(right);
-    if (direction == 2) return quarterTurn(right, false);
-    if (direction == 3) return quarterTurn(right, true);
-    return right;
+    return facing(right, direction);
 }
 
 media::Image nozzle(int direction) {  // 0 right, 1 left, 2 up, 3 down

@@ -24,12 +24,14 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/map_ids.h"
 #include "engine/media/image.h"
 #include "engine/media/pictures.h"
 #include "formats/dna_apply.h"
 #include "formats/dna_file.h"
 #include "formats/map_directory.h"
 #include "formats/tile_paths.h"
+#include "tools/content_folders.h"
 #include "tools/demo_content_writer.h"
 #include "tools/demo_game_content.h"
 #include "tools/demo_music.h"
@@ -40,7 +42,8 @@ namespace {
 constexpr std::string_view kPictureExtension = ".png";
 constexpr std::string_view kMusicExtension = ".ogg";
 // The title sequence runs 1003 -> 1002 -> 1001 -> 1000; the demo starts at 1003.
-constexpr std::int32_t kTitleMaps[] = {1003, 1002, 1001, 1000};
+constexpr std::int32_t kTitleMaps[] = {engine::kTitleSequenceStart, 1002, 1001,
+                                       engine::kTitleScreen};
 
 struct Tile {
     std::string_view name;
@@ -103,20 +106,6 @@ std::vector<Tile> demoTiles() {
                             {"worldFTileinGameLiveTime", "2"},
                             {"worldFTileinGameLiveTimeCounter", "1"}})});
     return tiles;
-}
-
-// The master DNA file: every game key with its default, so that every object starts from
-// the same values (switched on, opaque, no animation container, everything else off).
-std::vector<formats::DnaPair> masterDna() {
-    std::vector<formats::DnaPair> rows;
-    for (const auto& rule : formats::gameDnaKeys()) {
-        std::string value = rule.value == formats::DnaValue::Text ? "" : "0";
-        if (rule.key == "worldFTileIsActive") value = "1";
-        if (rule.key == "worldFTileTransparency") value = "255";
-        if (rule.key == "animContainer") value = formats::kNoAnimationContainer;
-        rows.push_back({std::string(rule.key), value});
-    }
-    return rows;
 }
 
 // A small fixed generator, so that the star field is the same on every run.
@@ -242,7 +231,7 @@ int main(int argc, char** argv) {
         out.writeDna(dna, tile.dna);
     }
     const std::string master = formats::tileFilePath(gfx, "DNA", formats::kDnaExtension);
-    out.writeDna(master, masterDna());
+    out.writeDna(master, content::masterDnaRows());
 
     // The builder's catalogue lists the pictures by name; its index goes into each record.
     std::vector<std::string> catalogue;
@@ -269,7 +258,7 @@ int main(int argc, char** argv) {
         request.directory = mapDirectory;
         // The last title screen waits for Escape, and says so.
         std::vector<formats::TileRecord> records = scene;
-        if (map == 1000) {
+        if (map == engine::kTitleScreen) {
             records.push_back(demo::titleHintRecord());
             records.back().tileIndex = static_cast<std::int32_t>(
                 std::lower_bound(catalogue.begin(), catalogue.end(), records.back().name) -

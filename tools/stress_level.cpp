@@ -14,6 +14,7 @@
 #include "formats/dna_file.h"
 #include "formats/map_directory.h"
 #include "formats/tile_paths.h"
+#include "tools/content_folders.h"
 
 namespace stress {
 namespace {
@@ -66,17 +67,7 @@ struct Writer {
     // Creates the folders of relative below root, one level at a time; the path with a
     // trailing separator.
     std::string directory(const std::string& root, std::string_view relative) {
-        std::string path = root;
-        std::size_t start = 0;
-        while (start < relative.size()) {
-            const std::size_t end = relative.find('/', start);
-            path += relative.substr(start, end - start);
-            path += '/';
-            media::createDirectory(path);
-            if (end == std::string_view::npos) break;
-            start = end + 1;
-        }
-        return path;
+        return content::createFolders(root, relative);
     }
 };
 
@@ -100,18 +91,6 @@ media::Image tilePicture(std::uint32_t colour, bool keyed) {
         }
     }
     return image;
-}
-
-std::vector<formats::DnaPair> masterDna() {
-    std::vector<formats::DnaPair> rows;
-    for (const auto& rule : formats::gameDnaKeys()) {
-        std::string value = rule.value == formats::DnaValue::Text ? "" : "0";
-        if (rule.key == "worldFTileIsActive") value = "1";
-        if (rule.key == "worldFTileTransparency") value = "255";
-        if (rule.key == "animContainer") value = formats::kNoAnimationContainer;
-        rows.push_back({std::string(rule.key), value});
-    }
-    return rows;
 }
 
 std::vector<Tile> makeTiles(const StressLevel& level) {
@@ -352,7 +331,7 @@ int writeStressData(const std::string& dataFolder, const StressLevel& level) {
         out.check(formats::writeDnaFile(dna, tile.dna), dna);
     }
     const std::string master = formats::tileFilePath(gfx, "DNA", formats::kDnaExtension);
-    out.check(formats::writeDnaFile(master, masterDna()), master);
+    out.check(formats::writeDnaFile(master, content::masterDnaRows()), master);
     writeAnimation(out, data);
 
     std::vector<std::string_view> catalogue;

@@ -54,16 +54,22 @@ void startLevelMusic() {
     media::playSound(music, looping);
 }
 
-}  // namespace
-
-void loadLevelMusic(std::int32_t mapNumber) {
+// Stops and frees the level's music, if one is loaded; afterwards none is.
+void releaseLevelMusic() {
     EngineSettings& s = engineSettings;
     if (levelMusicValid()) {
         const auto music = static_cast<media::SoundHandle>(s.levelMusic);
         media::stopSound(music);
         media::freeSound(music);
-        s.levelMusic = -1;
     }
+    s.levelMusic = -1;
+}
+
+}  // namespace
+
+void loadLevelMusic(std::int32_t mapNumber) {
+    EngineSettings& s = engineSettings;
+    releaseLevelMusic();
     media::SoundHandle music = media::loadSound(levelMusicPath(mapNumber));
     if (music == 0) {
         const std::int32_t fallback = kFallbackMusicFirst + media::randomInt(kFallbackMusicSpread);
@@ -102,14 +108,8 @@ void loadLevel() {
 }
 
 void releaseLevel() {
-    EngineSettings& s = engineSettings;
-    if (levelMusicValid()) {
-        const auto music = static_cast<media::SoundHandle>(s.levelMusic);
-        media::stopSound(music);
-        media::freeSound(music);
-    }
-    s.levelMusic = -1;
-    unloadLevel(s.objectLast);
+    releaseLevelMusic();
+    unloadLevel(engineSettings.objectLast);
 }
 
 void loadLevelSlot(std::int32_t mapId) {

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/map_ids.h"
 #include "formats/map_file.h"
 
 namespace world {
@@ -33,8 +34,9 @@ enum MapSource : std::int32_t {
 inline constexpr std::string_view kMissingMusicWarning = "COULD NOT FIND SOUND:";
 inline constexpr std::string_view kLevelMusicPrefix = "#L";
 inline constexpr std::int32_t kLevelMusicVolume = 50;
-inline constexpr std::int32_t kLoopingMusicAbove = 999;  // menus and title screens loop
-inline constexpr std::int32_t kFallbackMusicFirst = 3;   // "#L3" to "#L5"
+inline constexpr std::int32_t kLoopingMusicAbove =
+    engine::kMainMenu;                                  // menus and title screens loop
+inline constexpr std::int32_t kFallbackMusicFirst = 3;  // "#L3" to "#L5"
 inline constexpr std::int32_t kFallbackMusicSpread = 2;
 inline constexpr std::int32_t kLoadingBarAbove = 500;  // tile counts that show the bar
 inline constexpr std::int32_t kLinesPerRecord = 7;     // counted per tile record

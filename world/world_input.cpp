@@ -7,6 +7,7 @@
 #include "engine/base/fault_guard.h"
 #include "engine/engine_settings.h"
 #include "engine/frame_slots.h"
+#include "engine/map_ids.h"
 #include "engine/media/scancodes.h"
 #include "engine/media/services.h"
 #include "engine/program_end.h"
@@ -18,9 +19,6 @@ namespace {
 
 constexpr base::SourceUnit kSourceUnit = base::SourceUnit::gui;
 namespace dik = media::dik;
-
-constexpr std::int32_t kMenuMap = 999;
-constexpr std::int32_t kFirstTitleMap = 1000;
 
 // Which keys were down at the previous poll: a key found up now after that is released.
 std::array<bool, media::kKeyCount> downAtLastPoll{};
@@ -61,7 +59,7 @@ void scrollByHand(const KeyPoll& keys, int joyX, int joyY) {
 // replace the level with the part loaded so far.
 void leaveLevel() {
     EngineSettings& s = engineSettings;
-    s.nextMapId = kMenuMap;
+    s.nextMapId = engine::kMainMenu;
     WorldObject& player = CHECKED_AT(worldObjects, s.playerObject);
     player.savePointX = player.posX;
     player.savePointY = player.posY;
@@ -99,7 +97,7 @@ void handleEngineKeys(const KeyPoll& keys, bool joystick) {
     if (keys.altCtrl() && keys.isReleased(dik::NEXT)) s.nextMapId = stepped(s.nextMapId, -1);
     if (keys.altCtrl() && keys.isReleased(dik::S)) switchMusic();
     if (keys.isReleased(dik::F10)) s.mirrorsDisabled = toggled(s.mirrorsDisabled);
-    if (s.actualMapId < kFirstTitleMap && keys.altCtrl() && keys.isReleased(dik::M)) {
+    if (s.actualMapId < engine::kTitleScreen && keys.altCtrl() && keys.isReleased(dik::M)) {
         s.multitask = 0;
     }
 }

@@ -2,9 +2,7 @@
 // through the reader of its file, and the dump writes every listed field once, in order.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
-#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -12,6 +10,7 @@
 #include "builder/state_dump.h"
 #include "fake_host.h"
 #include "support/json.h"
+#include "support/member_text.h"
 
 namespace builder_tests {
 namespace {
@@ -19,21 +18,6 @@ namespace {
 using S = builder::BuilderState;
 using Reader = void (*)(S&, std::span<const builder::ConfigRecord>);
 using Member = std::variant<std::string S::*, std::int32_t S::*, float S::*>;
-
-std::string valueText(const S& s, const Member& member) {
-    return std::visit(
-        [&](auto pointer) {
-            const auto& value = s.*pointer;
-            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
-                return value;
-            } else {
-                std::ostringstream text;
-                text << value;
-                return text.str();
-            }
-        },
-        member);
-}
 
 // Every key with the reader of its file and its field, given the value "7.5": texts keep
 // it, paths get the base directory in front, integers keep 7, floats 7.5. GUIH also fills
@@ -93,14 +77,14 @@ TEST(BuilderStateFields, EveryConfigurationKeyReachesItsField) {
         state.baseDirectory = "BASE\\";
         const std::vector<builder::ConfigRecord> records = {{std::string(row.key), "7.5"}};
         row.reader(state, records);
-        EXPECT_EQ(valueText(state, row.member), row.stored) << row.key;
+        EXPECT_EQ(testing_support::memberText(state, row.member), row.stored) << row.key;
         S untouched;  // another file's reader leaves the field alone
         untouched.baseDirectory = "BASE\\";
         const Reader other =
             row.reader == builder::applyGuiIni ? builder::applyCodecFile : builder::applyGuiIni;
-        const std::string before = valueText(untouched, row.member);
+        const std::string before = testing_support::memberText(untouched, row.member);
         other(untouched, records);
-        EXPECT_EQ(valueText(untouched, row.member), before) << row.key;
+        EXPECT_EQ(testing_support::memberText(untouched, row.member), before) << row.key;
     }
     S state;
     builder::applyGuiIni(state, std::vector<builder::ConfigRecord>{{"GUIH", "12"}});

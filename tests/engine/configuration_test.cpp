@@ -3,15 +3,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
-#include <type_traits>
-#include <variant>
 #include <vector>
 
 #include "engine/config_keys.h"
 #include "engine/core_error.h"
 #include "engine_fixture.h"
+#include "support/member_text.h"
 
 namespace {
 
@@ -181,22 +179,6 @@ TEST_F(ConfigurationTest, MissingMainFileEndsTheProcessWithStatusSix) {
                 "RERIZUVA ENGINE CORE ERROR:");
 }
 
-// A field's value as text: numbers in the shortest form, texts as they are.
-std::string valueText(const EngineSettings& s, const engine::FieldPointer<EngineSettings>& m) {
-    return std::visit(
-        [&](auto pointer) {
-            const auto& value = s.*pointer;
-            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
-                return value;
-            } else {
-                std::ostringstream text;
-                text << +value;
-                return text.str();
-            }
-        },
-        m);
-}
-
 // Every key in file order: the files that accept it, how it is read, its field, the field's
 // start value and whether a side rule follows.
 TEST(ConfigKeys, EveryKeyWithItsFilesTypeFieldAndStartValue) {
@@ -280,7 +262,7 @@ TEST(ConfigKeys, EveryKeyWithItsFilesTypeFieldAndStartValue) {
         EXPECT_EQ(key.type, row.type) << row.key;
         EXPECT_TRUE(key.member == row.member) << row.key;
         EXPECT_EQ(key.sideRule != nullptr, row.rule) << row.key;
-        EXPECT_EQ(valueText(engineSettings, row.member), row.start) << row.key;
+        EXPECT_EQ(testing_support::memberText(engineSettings, row.member), row.start) << row.key;
         EXPECT_EQ(engine::findConfigKey(row.key, ConfigFile::Main) == &key, row.file != U)
             << row.key;
         EXPECT_EQ(engine::findConfigKey(row.key, ConfigFile::User) == &key, row.file != I)

@@ -243,7 +243,7 @@ TEST_F(ScreenTextsTest, BlankTitleShowsOnlyPauseAndErrorLines) {
          std::vector<Row>{{0, 0, false}, {1, 0, true}, {0, 1, true}, {2, 0, false}}) {
         s.paused = row.paused;
         s.errorDetected = row.error;
-        EXPECT_EQ(textsShow(engine::kBlankTitleScreen), row.shows) << row.paused << row.error;
+        EXPECT_EQ(textsShow(engine::kTitleScreen), row.shows) << row.paused << row.error;
     }
 }
 

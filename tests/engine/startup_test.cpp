@@ -67,7 +67,7 @@ TEST_F(StartUpTest, CloseRequestEndsTheLoopWithStatusZeroBeforeTheFrame) {
     EXPECT_EQ(status, 0);
     EXPECT_EQ(engineSettings.quitFlag, 1);
     EXPECT_EQ(platform->presentedFrames(), 1);
-    EXPECT_EQ(engineSettings.actualMapId, kNoMap);
+    EXPECT_EQ(engineSettings.actualMapId, engine::kNoMap);
 }
 
 TEST_F(StartUpTest, MapSwitchRunsAtTheTopOfATurnAndAFaultInItIsReported) {

@@ -3,16 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 #include <string>
-#include <type_traits>
-#include <variant>
 #include <vector>
 
 #include "formats/builder_dna.h"
 #include "formats/dna_apply.h"
 #include "formats/dna_file.h"
 #include "formats/tile_catalogue_scan.h"
+#include "support/member_text.h"
 #include "support/test_support.h"
 
 namespace {
@@ -48,22 +46,6 @@ BuilderDna applyBuilder(std::string_view text) {
 
 // The value each stored type keeps of the line "300.7" read as Integer (300) or as Float
 // (300.7, rounded 301): the low byte, the number, the float, the text.
-template <class Record>
-std::string storedText(const Record& record, const formats::DnaField<Record>& field) {
-    return std::visit(
-        [&](auto pointer) {
-            const auto& value = record.*pointer;
-            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
-                return value;
-            } else {
-                std::ostringstream text;
-                text << +value;
-                return text.str();
-            }
-        },
-        field);
-}
-
 template <class Record>
 std::string expectedText(formats::DnaValue read, const formats::DnaField<Record>& field) {
     const bool isFloat = read == formats::DnaValue::Float;
@@ -173,7 +155,8 @@ TEST(DnaTables, EveryKeyReadsAndStoresByItsRow) {
         EXPECT_TRUE(gameKeys[i].field == row.field) << row.key;
         EXPECT_EQ(gameKeys[i].effect, row.effect) << row.key;
         const TileDna dna = applyGame(std::string(row.key) + "\r\n300.7\r\n");
-        EXPECT_EQ(storedText(dna, row.field), expectedText(row.read, row.field)) << row.key;
+        EXPECT_EQ(testing_support::memberText(dna, row.field), expectedText(row.read, row.field))
+            << row.key;
     }
 
     struct BuilderRow {
@@ -248,7 +231,8 @@ TEST(DnaTables, EveryKeyReadsAndStoresByItsRow) {
         EXPECT_EQ(builderKeys[i].value, row.read) << row.key;
         EXPECT_TRUE(builderKeys[i].field == row.field) << row.key;
         const BuilderDna dna = applyBuilder(std::string(row.key) + "\r\n300.7\r\n");
-        EXPECT_EQ(storedText(dna, row.field), expectedText(row.read, row.field)) << row.key;
+        EXPECT_EQ(testing_support::memberText(dna, row.field), expectedText(row.read, row.field))
+            << row.key;
     }
     EXPECT_EQ(formats::findGameDnaKey("worldFTileGOBACK"), nullptr);
     EXPECT_EQ(formats::findBuilderDnaKey("worldFTileGoBack"), nullptr);

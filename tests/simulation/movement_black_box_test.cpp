@@ -10,6 +10,7 @@
 
 #include "engine/media/pictures.h"
 #include "formats/map_file.h"
+#include "support/game_level.h"
 #include "support/game_run.h"
 #include "support/test_support.h"
 
@@ -38,20 +39,9 @@ void writeLevel(const TempDir& dir, const std::vector<Tile>& tiles,
                                      {"CACHE", ".\\CACHE\\"},
                                      {"APPENTRY", "0"},
                                      {"MAXPLAYERS", "1"}}));
-    media::Image picture;
-    picture.width = picture.height = 4;
-    picture.pixels.assign(16, media::makeArgb(255, 200, 200, 200));
-    writeFile(dir.file("GFX/keep"), "");
-    for (const Tile& tile : tiles) {
-        ASSERT_TRUE(media::writePng(dir.file("GFX/" + tile.name + ".png"), picture, true));
-        Pairs dna = {{"worldFTileIsActive", "1"}, {"worldFTileTransparency", "255"}};
-        dna.insert(dna.end(), tile.dna.begin(), tile.dna.end());
-        writeFile(dir.file("GFX/" + tile.name + ".dll"), pairs(dna));
-    }
-    std::vector<const formats::TileRecord*> pointers;
-    for (const formats::TileRecord& record : records)
-        pointers.push_back(&record);
-    writeFile(dir.file("MAPS/0/0"), formats::formatLayerText(pointers, 0));
+    for (const Tile& tile : tiles)
+        game_test::writeSolidTile(dir, tile.name, 4, media::makeArgb(255, 200, 200, 200), tile.dna);
+    game_test::writeLayer(dir, "MAPS/0/0", records);
 }
 
 double field(const json::Value& dump, std::size_t index, std::string_view name) {

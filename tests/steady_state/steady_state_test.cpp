@@ -23,6 +23,7 @@
 #include "simulation/simulation_slots.h"
 #include "support/test_support.h"
 #include "tools/stress_level.h"
+#include "tools/stress_settings.h"
 #include "world/level_loader.h"
 #include "world/world_slots.h"
 
@@ -147,17 +148,7 @@ TEST(SteadyState, RunningLevelNeitherAllocatesNorReadsFiles) {
     ASSERT_NE(media::openScreen(window, 0, 0, kScreenW, kScreenH), 0);
     EngineSettings& s = engineSettings;
     s.mainWindow = static_cast<std::int32_t>(window);
-    s.gfxPath = folder.file("DATA/GFX/");
-    s.simCorePath = folder.file("DATA/MAPS/");
-    s.cachePath = folder.file("DATA/CACHE/");
-    s.soundPath = folder.file("DATA/SOUND/");
-    s.animSystemPath = folder.file("DATA/ANIM/");
-    s.gfxExtension = ".png";
-    s.soundExtension = ".ogg";
-    s.SCRW = s.SRC_SCRW = kScreenW;
-    s.SCRH = s.SRC_SCRH = kScreenH;
-    s.maxPlayers = 1;
-    s.maxAnimFrames = 4;
+    stress::useStressData(folder.file("DATA"), kScreenW, kScreenH);
     s.appSmooth = 1;
     engine::frameSlots = engine::FrameSlots{};
     world::installWorldSlots(engine::frameSlots);

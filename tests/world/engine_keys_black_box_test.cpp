@@ -8,6 +8,7 @@
 
 #include "engine/media/pictures.h"
 #include "formats/map_file.h"
+#include "support/game_level.h"
 #include "support/game_run.h"
 #include "support/ogg_tone.h"
 #include "support/test_support.h"
@@ -32,20 +33,11 @@ void writeGame(const TempDir& dir, const std::string& appEntry, const std::strin
                                      {"USECACHE", "1"},
                                      {"APPENTRY", appEntry}}) +
                                   moreIni);
-    media::Image picture;
-    picture.width = 8;
-    picture.height = 8;
-    picture.pixels.assign(64, media::makeArgb(255, 200, 40, 40));
-    writeFile(dir.file("GFX/BLOCK.png"), "");  // makes the directory
     writeFile(dir.file("CACHE/.keep"), "");
-    ASSERT_TRUE(media::writePng(dir.file("GFX/BLOCK.png"), picture, true));
-    writeFile(dir.file("GFX/BLOCK.dll"),
-              pairs({{"worldFTileIsActive", "1"}, {"worldFTileTransparency", "255"}}));
-    const formats::TileRecord block{"BLOCK", 0, 100, 100, 40, 40, 0};
-    const std::vector<const formats::TileRecord*> records = {&block};
+    game_test::writeSolidTile(dir, "BLOCK", 8, media::makeArgb(255, 200, 40, 40));
+    const std::vector<formats::TileRecord> records = {{"BLOCK", 0, 100, 100, 40, 40, 0}};
     for (const char* map : {"0", "999"})
-        writeFile(dir.file(std::string("MAPS/") + map + "/0"),
-                  formats::formatLayerText(records, 0));
+        game_test::writeLayer(dir, std::string("MAPS/") + map + "/0", records);
     writeFile(dir.file("SOUND/#L0.ogg"), testing_support::encodeOggTone(1, 22050, 44100));
 }
 

@@ -7,6 +7,7 @@
 
 #include "engine/media/pictures.h"
 #include "formats/map_file.h"
+#include "support/game_level.h"
 #include "support/game_run.h"
 #include "support/test_support.h"
 
@@ -29,20 +30,12 @@ void writeLevel(const TempDir& dir) {
                                      {"CACHE", ".\\CACHE\\"},
                                      {"APPENTRY", "0"},
                                      {"MAXPLAYERS", "1"}}));
-    media::Image picture;
-    picture.width = 16;
-    picture.height = 16;
-    picture.pixels.assign(256, kTileColour);
-    writeFile(dir.file("GFX/BLOCK.png"), "");
-    ASSERT_TRUE(media::writePng(dir.file("GFX/BLOCK.png"), picture, true));
-    writeFile(dir.file("GFX/BLOCK.dll"),
-              pairs({{"worldFTileIsActive", "1"}, {"worldFTileTransparency", "255"}}));
-    std::vector<formats::TileRecord> records = {
-        {"BLOCK", 0, 100, 50, 33, 20, 0},
-        {"BLOCK", 0, 400, 300, 50, 50, 0},
-    };
-    std::vector<const formats::TileRecord*> pointers = {&records[0], &records[1]};
-    writeFile(dir.file("MAPS/0/0"), formats::formatLayerText(pointers, 0));
+    game_test::writeSolidTile(dir, "BLOCK", 16, kTileColour);
+    game_test::writeLayer(dir, "MAPS/0/0",
+                          {
+                              {"BLOCK", 0, 100, 50, 33, 20, 0},
+                              {"BLOCK", 0, 400, 300, 50, 50, 0},
+                          });
 }
 
 const json::Value* objectAt(const json::Value& dump, std::size_t index) {
