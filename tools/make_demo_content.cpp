@@ -35,6 +35,7 @@
 #include "tools/demo_content_writer.h"
 #include "tools/demo_game_content.h"
 #include "tools/demo_music.h"
+#include "tools/demo_paint.h"
 #include "tools/demo_pictures.h"
 
 namespace {
@@ -111,14 +112,10 @@ std::vector<Tile> demoTiles() {
 // A small fixed generator, so that the star field is the same on every run.
 class Scatter {
   public:
-    float next(float low, float high) {
-        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-        const auto unit = static_cast<float>(state_ >> 40) / static_cast<float>(1ULL << 24);
-        return low + (high - low) * unit;
-    }
+    float next(float low, float high) { return low + (high - low) * noise_.next(); }
 
   private:
-    std::uint64_t state_ = 1003;
+    demo::Noise noise_{1003};
 };
 
 struct Layers {
