@@ -2,10 +2,9 @@
 
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
-#include "engine/base/text_values.h"
+#include "engine/configuration_pairs.h"
 #include "engine/core_error.h"
 #include "engine/engine_settings.h"
 #include "engine/media/config_records.h"
@@ -16,25 +15,6 @@ namespace {
 
 using S = EngineSettings;
 
-void storeValue(const ConfigKey& key, std::string_view line) {
-    S& s = engineSettings;
-    // The table's consistency check ties each value type to one kind of field.
-    if (auto* text = std::get_if<std::string S::*>(&key.member)) {
-        s.*(*text) = std::string(line);
-    } else if (auto* integer = std::get_if<std::int32_t S::*>(&key.member)) {
-        s.*(*integer) = base::parseInteger(line);
-    } else if (auto* byte = std::get_if<std::int8_t S::*>(&key.member)) {
-        s.*(*byte) = base::lowByteSigned(base::parseInteger(line));
-    } else if (auto* real = std::get_if<float S::*>(&key.member)) {
-        s.*(*real) = key.type == ValueType::Float ? base::parseFloat(line)
-                                                  : static_cast<float>(base::parseInteger(line));
-    }
-}
-
-constexpr std::string_view kGfxCodec = "GFXCODEC";
-constexpr std::string_view kSoundCodec = "SOUNDCODEC";
-constexpr std::string_view kMusicCodec = "MUSICCODEC";
-
 }  // namespace
 
 bool readConfigurationFile(std::string_view path, ConfigFile file) {
@@ -43,26 +23,14 @@ bool readConfigurationFile(std::string_view path, ConfigFile file) {
     while (!in.atEnd()) {
         const std::string key = in.readLine();
         const std::string value = in.readLine();  // "" when the file ends after the key
-        if (const ConfigKey* row = findConfigKey(key, file)) {
-            storeValue(*row, value);
-            if (row->sideRule != nullptr) row->sideRule(engineSettings);
-        }
+        applyConfigurationPair(key, value, file);
     }
     return true;
 }
 
 void readCodecFile(std::string_view path) {
-    std::optional<std::vector<media::ConfigRecord>> records = media::readConfigRecords(path);
-    if (!records) return;
-    for (media::ConfigRecord& record : *records) {
-        if (record.key == kGfxCodec) {
-            engineSettings.gfxExtension = std::move(record.value);
-        } else if (record.key == kSoundCodec) {
-            engineSettings.soundExtension = std::move(record.value);
-        } else if (record.key == kMusicCodec) {
-            engineSettings.musicExtension = std::move(record.value);
-        }
-    }
+    const std::optional<std::vector<media::ConfigRecord>> records = media::readConfigRecords(path);
+    if (records) applyCodecRecords(*records);
 }
 
 void writeSettingsLog(std::string_view path, std::string_view engineBase) {

@@ -1,24 +1,14 @@
 #include "engine/core_error.h"
 
-#include <algorithm>
-#include <array>
 #include <string>
 
+#include "engine/configuration_pairs.h"
 #include "engine/engine_settings.h"
 #include "engine/media/files.h"
 #include "engine/program_end.h"
 
 namespace engine {
 namespace {
-
-// Keys of the core error text file, by code; entries 10 and 11 have none.
-constexpr std::array<std::string_view, 10> kTextKeys = {
-    "#ERROR_UNKNOWN",           "#ERROR_INIT_IO",
-    "#ERROR_INIT_2D_GFX",       "#ERROR_INIT_3D_GFX",
-    "#ERROR_INIT_UI",           "#ERROR_INIT_SOUND",
-    "#ERROR_INIT_INIT",         "#ERROR_OPEN_DEVELOPER_WINDOW",
-    "#ERROR_OPEN_WORLD_SCREEN", "#ERROR_CREATE_CACHE",
-};
 
 constexpr int kUnknownErrorStatus = 255;
 
@@ -38,12 +28,8 @@ void readCoreErrorTexts() {
     if (!file.isOpen()) coreError(kErrorInitInit);
     while (!file.atEnd()) {
         const std::string key = file.readLine();
-        std::string text = file.readLine();
-        const auto* found = std::find(kTextKeys.begin(), kTextKeys.end(), key);
-        if (found != kTextKeys.end()) {
-            engineSettings.coreErrorTexts[static_cast<std::size_t>(found - kTextKeys.begin())] =
-                std::move(text);
-        }
+        const std::string text = file.readLine();
+        applyCoreErrorText(key, text);
     }
 }
 

@@ -43,7 +43,11 @@ bool writeContinueMap(std::string_view cacheDirectory, std::int32_t mapNumber) {
 std::optional<std::int32_t> readContinueMap(std::string_view cacheDirectory) {
     const auto bytes = media::readWholeFile(joinPath(cacheDirectory, kTileCountFileName));
     if (!bytes) return std::nullopt;
-    return base::parseInteger(media::LineReader(*bytes).next());
+    return parseContinueMap(*bytes);
+}
+
+std::int32_t parseContinueMap(std::string_view bytes) {
+    return base::parseInteger(media::LineReader(bytes).next());
 }
 
 }  // namespace formats

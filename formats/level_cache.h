@@ -39,5 +39,7 @@ bool saveLevelCache(std::string_view cacheDirectory, std::int32_t mapNumber,
 // cannot be opened (the caller starts at map 0 then).
 bool writeContinueMap(std::string_view cacheDirectory, std::int32_t mapNumber);
 std::optional<std::int32_t> readContinueMap(std::string_view cacheDirectory);
+// The map number held by the bytes of that file.
+std::int32_t parseContinueMap(std::string_view bytes);
 
 }  // namespace formats
