@@ -59,6 +59,9 @@ TEST(FileFaults, TheBuilderKeepsItsWorkAndTheOldFiles) {
         {"write:*UNDO_*:ENOSPC:after=1", "", "Undo/Redo LOG - Save Failed.", "LOG/UNDO_1"},
         {"rename:*UNDO_2:EACCES", "", "Undo/Redo LOG - Save Failed.", "LOG/UNDO_2"},
         {"open:*UNDO_*:EMFILE", "", "Undo/Redo LOG - Save Failed.", "LOG/UNDO_2"},
+        // Undo to a snapshot that could not be written: the file of that number is an older
+        // session's work, so the map stays as it is.
+        {"write:*UNDO_1:ENOSPC", "key tap U\n", "Undo/Redo LOG - Save Failed.", "LOG/UNDO_1"},
         // Undo of a snapshot that cannot be read: the map stays as it is.
         {"read:*UNDO_1:EIO", "key tap U\n", "", "LOG/UNDO_9"},
         {"write:*_MiniMap.png:ENOSPC", "menu 126\n", "Save MiniMap:", "1_MiniMap.png"},
