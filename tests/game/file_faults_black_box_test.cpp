@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@
 
 namespace game_test {
 namespace {
+
+namespace fs = std::filesystem;
 
 const std::string kBlockDna =
     pairs({{"worldFTileIsActive", "1"}, {"worldFTileTransparency", "255"}});
@@ -80,6 +83,8 @@ TEST(FileFaults, TheGameSkipsWhatItCannotReadAndNeverCrashes) {
         {"rename:*CACHE/0/*:EACCES", CacheError, true},
         {"open:*CACHE/0/*:EACCES", CacheError, true},
         {"mkdir:*CACHE/0:EROFS", CacheError},
+        // A first save cut short leaves no state behind that would be loaded without layers.
+        {"write:*CACHE/0/*:ENOSPC:after=3", CacheError},
         {"write:*errors.log:ENOSPC", ReportLost, false, {"--inject-fault", "2:1"}},
         {"open:*errors.log:EACCES", ReportLost, false, {"--inject-fault", "2:1"}},
         {"write:*warnings.log:ENOSPC,open:*#L*:ENOENT", None},
@@ -106,6 +111,7 @@ TEST(FileFaults, TheGameSkipsWhatItCannotReadAndNeverCrashes) {
             EXPECT_NE(messages.find("Cache not written"), std::string::npos) << messages;
             // The saved state written before stays as it was.
             EXPECT_EQ(readFile(dir.file("CACHE/0/5")), oldCache);
+            EXPECT_EQ(fs::exists(dir.file("CACHE/0")), row.cached);
             continue;
         }
         ASSERT_EQ(result.exitCode, 0) << result.output;
