@@ -92,6 +92,15 @@ TEST(FileFaults, TheGameSkipsWhatItCannotReadAndNeverCrashes) {
         {"open:*session.log:EACCES", None},
         {"open:*GFX/BLOCK.dll:EACCES", None},
     };
+    {
+        // A malformed rule list ends the game before it starts.
+        TempDir dir;
+        writeGame(dir, false);
+        const FaultRules faults("write:*CACHE*");
+        const auto result = runHeadless(dir, {"--frames", "2"});
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_NE(result.output.find("RZ_FILE_FAULTS: "), std::string::npos) << result.output;
+    }
     for (const Row& row : rows) {
         SCOPED_TRACE(row.rules);
         TempDir dir;
