@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -87,6 +88,9 @@ struct Builder {
     bool mainWindowOpen = false;
     bool tileWindowOpen = false;
     bool dnaWindowOpen = false;
+    // Undo snapshots of this session that could not be written: the file of such a number
+    // holds older work (of an earlier session), which undo must not load over the map.
+    std::set<int> unwrittenSnapshots;
 };
 
 // The element table holds max elements + 1 entries. Up to kEagerElementSlots of them are

@@ -1,7 +1,5 @@
 #include "builder/fatal_report.h"
 
-#include <cstdio>
-
 #include "builder/map_files.h"
 #include "engine/base/date_text.h"
 #include "engine/media/files.h"
@@ -21,10 +19,7 @@ std::string underWorkingDirectory(const BuilderState& state, std::string_view na
 
 // Appends the block to the error log; false when it could not be written in full.
 bool appendToErrorLog(const std::string& path, const std::string& block) {
-    std::FILE* log = std::fopen(media::hostPath(path).c_str(), "ab");
-    if (log == nullptr) return false;
-    const bool written = std::fwrite(block.data(), 1, block.size(), log) == block.size();
-    return std::fclose(log) == 0 && written;
+    return media::appendToFile(path, block);
 }
 }  // namespace
 

@@ -16,16 +16,28 @@ void recordPlacement(Builder& builder) {
     state.undoPosition = state.undoCounter;
     state.highestUndo = std::max(state.highestUndo, state.undoCounter);
     state.undoCounter += 1;
-    if (!writeWorkMapFile(builder, undoSnapshotPath(state, state.undoPosition))) {
+    if (writeWorkMapFile(builder, undoSnapshotPath(state, state.undoPosition))) {
+        builder.unwrittenSnapshots.erase(state.undoPosition);
+    } else {
+        builder.unwrittenSnapshots.insert(state.undoPosition);
         builderError(builder, kErrorUndoLog);
     }
 }
+
+namespace {
+// Loads the snapshot at the undo position unless this session failed to write it.
+void loadSnapshotAtPosition(Builder& builder) {
+    const BuilderState& state = builder.builderState;
+    if (builder.unwrittenSnapshots.contains(state.undoPosition)) return;
+    loadSnapshot(builder, undoSnapshotPath(state, state.undoPosition));
+}
+}  // namespace
 
 void undo(Builder& builder) {
     BuilderState& state = builder.builderState;
     state.undoPosition -= 1;
     if (state.undoPosition >= 0) {
-        loadSnapshot(builder, undoSnapshotPath(state, state.undoPosition));
+        loadSnapshotAtPosition(builder);
     } else {
         state.undoPosition = 0;
     }
@@ -35,7 +47,7 @@ void redo(Builder& builder) {
     BuilderState& state = builder.builderState;
     state.undoPosition -= 1;
     if (state.undoPosition >= 0) {
-        loadSnapshot(builder, undoSnapshotPath(state, state.undoPosition));
+        loadSnapshotAtPosition(builder);
     } else {
         state.undoPosition = state.highestUndo;
     }

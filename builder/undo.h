@@ -4,6 +4,7 @@
 // the undo counter, advances the counter and writes the work map as it stands after the
 // press to the snapshot numbered by the undo position. Undo steps the position back one
 // and loads that snapshot: the map as it was before the latest press.
+// A snapshot that could not be written is never loaded: its number on disk is older work.
 #pragma once
 
 #include <string>

@@ -20,6 +20,7 @@ std::string levelCacheDirectory(std::string_view cacheDirectory, std::int32_t ma
 bool saveLevelCache(std::string_view cacheDirectory, std::int32_t mapNumber,
                     std::span<const TileRecord> records) {
     const std::string directory = levelCacheDirectory(cacheDirectory, mapNumber);
+    const bool hadState = media::directoryExists(directory);
     if (!media::createDirectory(directory)) return false;
 
     std::array<std::vector<const TileRecord*>, kGameLayerCount> byLayer;
@@ -30,7 +31,16 @@ bool saveLevelCache(std::string_view cacheDirectory, std::int32_t mapNumber,
     }
     for (std::int32_t layer = 0; layer < kGameLayerCount; ++layer) {
         const std::string text = formatLayerText(byLayer[static_cast<std::size_t>(layer)], layer);
-        if (!media::replaceFileContents(layerFilePath(directory, layer), text)) return false;
+        if (!media::replaceFileContents(layerFilePath(directory, layer), text)) {
+            // A first save cut short would be loaded as the level's state, with the layers
+            // not yet written missing: it goes again, so the map comes from the maps directory.
+            if (!hadState) {
+                for (std::int32_t written = 0; written < layer; ++written)
+                    media::deleteFile(layerFilePath(directory, written));
+                media::deleteDirectory(directory);
+            }
+            return false;
+        }
     }
     return true;
 }

@@ -29,7 +29,8 @@ inline void applySavePoint(float& posX, float& posY, float savePointX, float sav
 // save points applied, tile index 0, width and height as displayed) into layer files 0 to
 // 24 of the map's cache directory, creating that directory when needed. A record on a
 // layer outside 0 to 24 is not written. Returns false as soon as a file cannot be
-// written; each file is replaced as a whole, so an old file is never left half written.
+// written; each file is replaced as a whole, so an old file is never left half written,
+// and a directory made by this save is removed again, so no partial state is ever loaded.
 bool saveLevelCache(std::string_view cacheDirectory, std::int32_t mapNumber,
                     std::span<const TileRecord> records);
 

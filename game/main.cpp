@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/frame_slots.h"
+#include "engine/media/file_faults.h"
 #include "engine/media/files.h"
 #include "engine/media/headless/harness.h"
 #include "engine/media/headless/headless_platform.h"
@@ -93,8 +94,10 @@ int main(int argc, char** argv) {
     }
     const media::HarnessOptions& options = parsed.options;
 
-    media::Replay replay;
     std::string error;
+    if (!media::installFileFaultsFromEnvironment(error)) return fail(error, 2);
+
+    media::Replay replay;
     if (!options.replayPath.empty() && !media::loadReplay(options.replayPath, replay, error)) {
         return fail(error, 2);
     }

@@ -13,6 +13,7 @@
 #include "builder/fatal_report.h"
 #include "builder/qt/dara_options.h"
 #include "builder/qt/dara_shell.h"
+#include "engine/media/file_faults.h"
 #include "engine/media/files.h"
 
 namespace builder::qt {
@@ -94,6 +95,12 @@ int runDara(int argc, char** argv) {
             return 2;
         }
         commands = std::move(script.commands);
+    }
+    // After the script is read: the faults are meant for the builder's own files.
+    std::string faultError;
+    if (!media::installFileFaultsFromEnvironment(faultError)) {
+        std::fprintf(stderr, "DARA: %s\n", faultError.c_str());
+        return 2;
     }
     if (options.headless) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);

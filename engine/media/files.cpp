@@ -14,6 +14,8 @@
 #include <system_error>
 #include <utility>
 
+#include "engine/media/file_faults.h"
+
 namespace media {
 
 namespace {
@@ -60,14 +62,20 @@ std::string parentDirectory(const std::string& path) {
 
 TextFile::TextFile(TextFile&& other) noexcept
     : file_(std::exchange(other.file_, nullptr)),
+      hostPath_(std::move(other.hostPath_)),
       writeFailed_(std::exchange(other.writeFailed_, false)),
+      readFailed_(std::exchange(other.readFailed_, false)),
+      readChecked_(std::exchange(other.readChecked_, false)),
       lastAccess_(std::exchange(other.lastAccess_, Access::None)) {}
 
 TextFile& TextFile::operator=(TextFile&& other) noexcept {
     if (this != &other) {
         close();
         file_ = std::exchange(other.file_, nullptr);
+        hostPath_ = std::move(other.hostPath_);
         writeFailed_ = std::exchange(other.writeFailed_, false);
+        readFailed_ = std::exchange(other.readFailed_, false);
+        readChecked_ = std::exchange(other.readChecked_, false);
         lastAccess_ = std::exchange(other.lastAccess_, Access::None);
     }
     return *this;
@@ -94,6 +102,7 @@ TextFile TextFile::open(std::string_view configuredPath, OpenMode mode) {
             flags |= O_RDWR | O_CREAT | O_TRUNC;
             break;
     }
+    if (injectedFileFault(FileOperation::Open, *path) != 0) return TextFile();
     // Opened without waiting (a named pipe would wait for a writer), then blocking again.
     const int fd = ::open(path->c_str(), flags | O_NONBLOCK, 0666);
     if (fd < 0) return TextFile();
@@ -108,7 +117,23 @@ TextFile TextFile::open(std::string_view configuredPath, OpenMode mode) {
         ::close(fd);
         return TextFile();
     }
-    return TextFile(file);
+    return TextFile(file, *path);
+}
+
+bool TextFile::readAllowed() {
+    // One read check per file: a failed read leaves the file looking ended, as a read
+    // error of the stream does.
+    if (!readChecked_) {
+        readChecked_ = true;
+        readFailed_ = injectedFileFault(FileOperation::Read, hostPath_) != 0;
+    }
+    return !readFailed_;
+}
+
+bool TextFile::writeAllowed() {
+    if (injectedFileFault(FileOperation::Write, hostPath_) == 0) return true;
+    writeFailed_ = true;
+    return false;
 }
 
 void TextFile::prepareFor(Access access) {
@@ -118,7 +143,7 @@ void TextFile::prepareFor(Access access) {
 }
 
 bool TextFile::atEnd() {
-    if (file_ == nullptr) return true;
+    if (file_ == nullptr || !readAllowed()) return true;
     prepareFor(Access::Read);
     const int c = getc_unlocked(file_);
     if (c == EOF) return true;
@@ -128,7 +153,7 @@ bool TextFile::atEnd() {
 
 std::string TextFile::readLine() {
     std::string line;
-    if (file_ == nullptr) return line;
+    if (file_ == nullptr || !readAllowed()) return line;
     prepareFor(Access::Read);
     int c;
     while ((c = getc_unlocked(file_)) != EOF) {
@@ -143,20 +168,26 @@ std::string TextFile::readLine() {
     return line;
 }
 
-void TextFile::writeRaw(std::string_view bytes) {
+void TextFile::write(std::string_view bytes, std::string_view more) {
     if (file_ == nullptr) {
         writeFailed_ = true;
         return;
     }
+    if (!writeAllowed()) return;
     prepareFor(Access::Write);
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-        writeFailed_ = true;
+    for (const std::string_view part : {bytes, more}) {
+        if (!part.empty() && std::fwrite(part.data(), 1, part.size(), file_) != part.size()) {
+            writeFailed_ = true;
+        }
     }
 }
 
+void TextFile::writeRaw(std::string_view bytes) {
+    write(bytes, {});
+}
+
 void TextFile::writeLine(std::string_view text) {
-    writeRaw(text);
-    writeRaw("\r\n");
+    write(text, "\r\n");
 }
 
 bool TextFile::close() {
@@ -164,7 +195,10 @@ bool TextFile::close() {
     const bool closed = std::fclose(file_) == 0;
     const bool ok = closed && !writeFailed_;
     file_ = nullptr;
+    hostPath_.clear();
     writeFailed_ = false;
+    readFailed_ = false;
+    readChecked_ = false;
     lastAccess_ = Access::None;
     return ok;
 }
@@ -191,13 +225,17 @@ std::string_view LineReader::next() {
 
 std::optional<std::string> readWholeFile(std::string_view configuredPath) {
     const std::optional<std::string> path = usableHostPath(configuredPath);
-    if (!path) return std::nullopt;
+    if (!path || injectedFileFault(FileOperation::Open, *path) != 0) return std::nullopt;
     // Without waiting: opening a named pipe would wait for a writer.
     const int fd = ::open(path->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     struct stat info;
     // Regular files only: a device such as /dev/zero would never end.
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    if (injectedFileFault(FileOperation::Read, *path) != 0) {
         ::close(fd);
         return std::nullopt;
     }
@@ -224,6 +262,8 @@ std::optional<std::string> readWholeFile(std::string_view configuredPath) {
 bool replaceFileContents(std::string_view configuredPath, std::string_view bytes) {
     const std::optional<std::string> path = usableHostPath(configuredPath);
     if (!path || path->back() == '/' || isDirectoryPath(*path)) return false;
+    // Faults are checked against the target: it is the file the caller names.
+    if (injectedFileFault(FileOperation::Open, *path) != 0) return false;
     std::string temporary = *path + ".tmp-XXXXXX";
     const int fd = mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) return false;
@@ -237,9 +277,11 @@ bool replaceFileContents(std::string_view configuredPath, std::string_view bytes
         umask(mask);
         fchmod(fd, 0666 & ~mask);
     }
-    bool ok = writeAll(fd, bytes) && fsync(fd) == 0;
+    bool ok = injectedFileFault(FileOperation::Write, *path) == 0 && writeAll(fd, bytes) &&
+              fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    ok = ok && std::rename(temporary.c_str(), path->c_str()) == 0;
+    ok = ok && injectedFileFault(FileOperation::Rename, *path) == 0 &&
+         std::rename(temporary.c_str(), path->c_str()) == 0;
     if (!ok) {
         ::unlink(temporary.c_str());
         return false;
@@ -268,7 +310,7 @@ bool directoryExists(std::string_view configuredPath) {
 
 bool createDirectory(std::string_view configuredPath) {
     const std::optional<std::string> path = usableHostPath(configuredPath);
-    if (!path) return false;
+    if (!path || injectedFileFault(FileOperation::Mkdir, *path) != 0) return false;
     std::error_code error;
     if (fs::create_directory(*path, error)) return true;
     return !error && isDirectoryPath(*path);  // it was there already
@@ -302,14 +344,28 @@ bool deleteDirectory(std::string_view configuredPath) {
 bool renameFile(std::string_view fromPath, std::string_view toPath) {
     const std::optional<std::string> from = usableHostPath(fromPath);
     const std::optional<std::string> to = usableHostPath(toPath);
+    if (!from || !to || injectedFileFault(FileOperation::Rename, *to) != 0) return false;
     std::error_code error;
-    if (from && to) fs::rename(*from, *to, error);
-    return from && to && !error;
+    fs::rename(*from, *to, error);
+    return !error;
 }
 
 bool copyFile(std::string_view fromPath, std::string_view toPath) {
     const std::optional<std::string> bytes = readWholeFile(fromPath);
     return bytes && replaceFileContents(toPath, *bytes);
+}
+
+bool appendToFile(std::string_view configuredPath, std::string_view bytes) {
+    const std::optional<std::string> path = usableHostPath(configuredPath);
+    if (!path || injectedFileFault(FileOperation::Open, *path) != 0) return false;
+    const int fd =
+        ::open(path->c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    struct stat info;
+    bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+              injectedFileFault(FileOperation::Write, *path) == 0 && writeAll(fd, bytes);
+    ok = (::close(fd) == 0) && ok;
+    return ok;
 }
 
 }  // namespace media

@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace media {
@@ -62,10 +63,17 @@ class TextFile {
     // A stream open for reading and writing must be repositioned when the direction
     // changes; this remembers the direction of the last access.
     enum class Access : std::uint8_t { None, Read, Write };
-    explicit TextFile(std::FILE* file) : file_(file) {}
+    TextFile(std::FILE* file, std::string hostPath) : file_(file), hostPath_(std::move(hostPath)) {}
     void prepareFor(Access access);
+    // False (and the file treated as ended or unwritable) when the file-fault switch says so.
+    bool readAllowed();
+    bool writeAllowed();
+    void write(std::string_view bytes, std::string_view more);
     std::FILE* file_ = nullptr;
+    std::string hostPath_;
     bool writeFailed_ = false;
+    bool readFailed_ = false;
+    bool readChecked_ = false;
     Access lastAccess_ = Access::None;
 };
 
@@ -106,5 +114,7 @@ bool deleteDirectory(std::string_view configuredPath);  // an empty directory
 bool renameFile(std::string_view fromPath, std::string_view toPath);
 // Copies a file's bytes; the target is replaced as by replaceFileContents.
 bool copyFile(std::string_view fromPath, std::string_view toPath);
+// Appends bytes to a file, creating it when missing; false when not all were written.
+bool appendToFile(std::string_view configuredPath, std::string_view bytes);
 
 }  // namespace media

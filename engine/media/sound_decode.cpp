@@ -13,6 +13,7 @@
 #include <new>
 #include <string>
 
+#include "engine/media/file_faults.h"
 #include "engine/media/files.h"
 
 namespace media {
@@ -164,12 +165,17 @@ std::optional<PcmSound> decode(std::string_view bytes, int maxSeconds) {
 // Reads at most kMaxSoundFileBytes + 1 bytes, so an oversized file is recognised without
 // reading it all. Regular files only: opening a named pipe must not wait for a writer.
 std::optional<std::string> readBounded(const std::string& path) {
+    if (injectedFileFault(FileOperation::Open, path) != 0) return std::nullopt;
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     struct stat info;
     std::FILE* file = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? fdopen(fd, "rb") : nullptr;
     if (file == nullptr) {
         ::close(fd);
+        return std::nullopt;
+    }
+    if (injectedFileFault(FileOperation::Read, path) != 0) {
+        std::fclose(file);
         return std::nullopt;
     }
     std::string bytes;
