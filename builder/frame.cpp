@@ -27,10 +27,23 @@ bool touchesScreen(const BuilderState& state, const MapElement& element) {
            element.y <= static_cast<float>(state.desktopHeight);
 }
 
+// What drawing an element needs, copied while the table is walked in order: the draw loop
+// then reads one small record per element instead of a large element in layer order.
+struct DrawnElement {
+    int layer = 0;
+    media::SpriteHandle sprite = 0;
+    float x = 0.0f;
+    float y = 0.0f;
+    float width = 0.0f;
+    float height = 0.0f;
+    int alpha = 0;
+    PostEffect effect;
+};
+
 // The elements drawn this frame, in drawing order: by layer (0 to max used layer), in
 // table order within a layer. Stretched elements are fitted to the desktop on the way (a
 // lasting change). Returns the index of the last element that qualified, -1 for none.
-int collectDrawnElements(Builder& builder, std::vector<std::pair<int, int>>& drawn) {
+int collectDrawnElements(Builder& builder, std::vector<DrawnElement>& drawn) {
     BuilderState& state = builder.builderState;
     int lastQualified = -1;
     for (int i = 0; i <= state.lastElement; ++i) {
@@ -47,23 +60,28 @@ int collectDrawnElements(Builder& builder, std::vector<std::pair<int, int>>& dra
         }
         lastQualified = i;
         if (element.layer >= 0 && element.layer <= state.maxUsedLayer) {
-            drawn.emplace_back(element.layer, i);
+            drawn.push_back({element.layer, element.sprite, element.x, element.y, element.width,
+                             element.height, element.dna.worldFTileTransparency,
+                             parsePostEffect(element.dna.postEFFECT)});
         }
     }
-    std::stable_sort(drawn.begin(), drawn.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(drawn.begin(), drawn.end(), [](const DrawnElement& a, const DrawnElement& b) {
+        return a.layer < b.layer;
+    });
     return lastQualified;
 }
 
 void drawElements(Builder& builder) {
     BuilderState& state = builder.builderState;
     media::Compositor& screen = builder.screen;
-    std::vector<std::pair<int, int>> drawn;
+    // Kept between frames, so a redraw allocates only when the map grew.
+    static std::vector<DrawnElement> drawn;
+    drawn.clear();
     const int lastQualified = collectDrawnElements(builder, drawn);
-    for (const auto& [layer, index] : drawn) {
-        const MapElement& element = BUILDER_AT(state.elements, index);
+    for (const DrawnElement& element : drawn) {
         screen.setBlend(media::kBlendSrcAlpha, media::kBlendInvSrcAlpha);
-        applyPostEffect(screen, element.dna.postEFFECT);
+        if (element.effect.applies())
+            screen.setBlend(element.effect.source, element.effect.destination);
         const float width = element.width * state.mapZoomX;
         const float height = element.height * state.mapZoomY;
         screen.zoomSprite(element.sprite, static_cast<float>(base::roundToInt(width)),
@@ -71,8 +89,7 @@ void drawElements(Builder& builder) {
         const float x = element.x * state.mapZoomX;
         const float y = element.y * state.mapZoomY;
         screen.drawSprite(element.sprite, static_cast<float>(base::roundToInt(x)),
-                          static_cast<float>(base::roundToInt(y)),
-                          element.dna.worldFTileTransparency);
+                          static_cast<float>(base::roundToInt(y)), element.alpha);
     }
     // The blending stays as the last element handled left it, as the preview expects.
     if (lastQualified >= 0) {

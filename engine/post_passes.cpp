@@ -26,10 +26,18 @@ void releasePostPassGrab() {
 
 void smoothAndGlowPass() {
     const EngineSettings& s = engineSettings;
-    releasePostPassGrab();
-    grabbed.picture =
-        media::grabPicture(1, 1, base::roundToInt(s.SCRW - 1.0f), base::roundToInt(s.SCRH - 1.0f));
-    if (media::pictureExists(grabbed.picture)) grabbed.sprite = media::makeSprite(grabbed.picture);
+    const int width = base::roundToInt(s.SCRW - 1.0f);
+    const int height = base::roundToInt(s.SCRH - 1.0f);
+    // While the screen keeps its size, the last frame's grab is refilled in place instead of
+    // being freed and grabbed anew: the same pixels without heap work in every frame.
+    const bool refilled = media::spriteExists(grabbed.sprite) &&
+                          media::regrabPicture(grabbed.picture, 1, 1, width, height);
+    if (!refilled) {
+        releasePostPassGrab();
+        grabbed.picture = media::grabPicture(1, 1, width, height);
+        if (media::pictureExists(grabbed.picture))
+            grabbed.sprite = media::makeSprite(grabbed.picture);
+    }
     const bool haveSprite = media::spriteExists(grabbed.sprite);
     if (s.appSmooth != 0 && haveSprite) {
         media::setSpriteBlend(media::kBlendSrcAlpha, media::kBlendInvSrcAlpha);

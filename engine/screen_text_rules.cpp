@@ -5,12 +5,16 @@
 
 namespace engine {
 
-std::string upperCaseText(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
+void upperCaseInPlace(std::string& text) {
+    for (char& c : text) {
         const auto code = static_cast<unsigned char>(c);
         if ((code >= 0x61 && code <= 0x7A) || code > 0xDF) c = static_cast<char>(code - 0x20);
     }
+}
+
+std::string upperCaseText(std::string_view text) {
+    std::string upper(text);
+    upperCaseInPlace(upper);
     return upper;
 }
 

@@ -34,8 +34,27 @@ std::map<std::string, CachedFile>& screenFileCache() {
     return cache;
 }
 
+// Texts are put together and upper-cased in buffers kept between frames, so drawing the
+// texts of a running level does no heap work once the buffers have their size.
+std::string& lineBuffer() {
+    static std::string line;
+    return line;
+}
+
 void drawUpper(std::string_view text, float x, float y, float zoom, int alpha) {
-    drawFontText(upperCaseText(text), x, y, zoom, 0.0f, alpha);
+    static std::string upper;
+    upper.assign(text);
+    upperCaseInPlace(upper);
+    drawFontText(upper, x, y, zoom, 0.0f, alpha);
+}
+
+// lead + text + "|", in the line buffer (valid until the next call).
+std::string_view framedText(std::string_view lead, std::string_view text) {
+    std::string& line = lineBuffer();
+    line.assign(lead);
+    line.append(text);
+    line.push_back('|');
+    return line;
 }
 
 void drawGameOver(float w, float h) {
@@ -57,12 +76,12 @@ void drawFileLines(std::string_view name, float w, float h) {
 
 void drawStatus(std::int32_t entry, float x, float y, int alpha) {
     const std::string& text = CHECKED_AT(engineSettings.playerStatus, entry).text;
-    drawFontText(" " + text + "|", x, y, 1.0f, 0.0f, alpha);
+    drawFontText(framedText(" ", text), x, y, 1.0f, 0.0f, alpha);
 }
 
 // Each bar is a pair on one spot: the background run first, the value run over it.
 void drawLevelTexts(float w, float h) {
-    drawUpper("  " + engineSettings.version + "|", 0.6f * w, 1.0f, 0.4f, 150);
+    drawUpper(framedText("  ", engineSettings.version), 0.6f * w, 1.0f, 0.4f, 150);
     drawStatus(kStatusIdCards, 0.5f * w, 0.1f * h, 250);
     drawStatus(kStatusLifeBar, 0.8f * w, 0.1f * h, 200);
     drawStatus(kStatusLife, 0.8f * w, 0.1f * h, 250);

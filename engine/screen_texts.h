@@ -21,6 +21,7 @@ inline constexpr std::int32_t kBlinkRestartAbove = 120;
 
 // Single-byte upper case: 0x61..0x7A and every code above 0xDF lowered by 0x20.
 std::string upperCaseText(std::string_view text);
+void upperCaseInPlace(std::string& text);
 
 // The lines of a screen text file, as drawn one after the other: every line up to the end
 // of the bytes (CR, LF and CR LF end a line), so a last line without a break counts too.

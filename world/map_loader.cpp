@@ -144,7 +144,7 @@ void copyPrototypeKeepingShadow(WorldObject& object, const WorldObject& prototyp
 }
 
 // The layer files of the map directory, read before any object is made so that the object
-// table grows once.
+// tables grow once.
 using LayerTexts = formats::GameMapLayers;
 
 std::size_t readLayers(const std::string& directory, LayerTexts& layers) {
@@ -307,7 +307,12 @@ void loadMap(std::string_view name, std::int32_t fitMode, bool reset, std::int32
         startLoadingBar(s.loadingTotal);
         LayerTexts layers;
         const std::size_t records = readLayers(directory, layers);
-        worldObjects.reserve(static_cast<std::size_t>(std::max(s.objectLast, 0)) + records + 2);
+        // Both parallel tables grow once: the direction sets (2.6 KB a record) would
+        // otherwise be moved and zero-filled on every doubling.
+        const std::size_t wanted =
+            static_cast<std::size_t>(std::max(s.objectLast, 0)) + records + 2;
+        worldObjects.reserve(wanted);
+        objectAnimations.reserve(wanted);
         for (std::int32_t layer = 0; layer < formats::kGameLayerCount; ++layer) {
             const auto& text = layers[static_cast<std::size_t>(layer)];
             if (!text) continue;

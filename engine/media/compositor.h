@@ -81,6 +81,10 @@ class Compositor {
     // Copies a screen rectangle, clipped to the screen, into a new opaque picture (alpha
     // 255); 0 when nothing of it lies on the screen.
     PictureHandle grab(int x, int y, int width, int height);
+    // Copies the same rectangle into a picture made by grab, in place, when the clipped
+    // rectangle has the picture's size; false (nothing changed) otherwise. Sprites made from
+    // the picture show the new pixels.
+    bool regrab(PictureHandle picture, int x, int y, int width, int height);
     bool pictureExists(PictureHandle picture) const;
     int pictureWidth(PictureHandle picture) const;  // 0 for an invalid handle
     int pictureHeight(PictureHandle picture) const;

@@ -110,10 +110,19 @@ void Compositor::drawText(int x, int y, std::string_view text, Argb colour,
     }
 }
 
-PictureHandle Compositor::grab(int x, int y, int width, int height) {
-    const Framebuffer& frame = state_->frame();
+namespace {
+
+// The screen rectangle of a grab, clipped to the screen; empty when nothing of it lies there.
+struct GrabArea {
+    std::int64_t x0 = 0;
+    std::int64_t y0 = 0;
+    int width = 0;
+    int height = 0;
+};
+
+GrabArea clipGrab(const Framebuffer& frame, int x, int y, int width, int height) {
     if (width <= 0 || height <= 0) {
-        return 0;
+        return {};
     }
     const std::int64_t x0 = std::max<std::int64_t>(x, 0);
     const std::int64_t y0 = std::max<std::int64_t>(y, 0);
@@ -122,21 +131,56 @@ PictureHandle Compositor::grab(int x, int y, int width, int height) {
     const std::int64_t y1 =
         std::min<std::int64_t>(static_cast<std::int64_t>(y) + height, frame.height);
     if (x0 >= x1 || y0 >= y1) {
+        return {};
+    }
+    return {x0, y0, static_cast<int>(x1 - x0), static_cast<int>(y1 - y0)};
+}
+
+void copyGrab(const Framebuffer& frame, const GrabArea& area, Argb* out) {
+    for (std::int64_t row = area.y0; row < area.y0 + area.height; ++row) {
+        copyOpaque(out, frame.pixels.data() + row * frame.width + area.x0,
+                   static_cast<std::size_t>(area.width));
+        out += area.width;
+    }
+}
+
+}  // namespace
+
+PictureHandle Compositor::grab(int x, int y, int width, int height) {
+    const Framebuffer& frame = state_->frame();
+    const GrabArea area = clipGrab(frame, x, y, width, height);
+    if (area.width == 0) {
         return 0;
     }
     Image image;
-    image.width = static_cast<int>(x1 - x0);
-    image.height = static_cast<int>(y1 - y0);
+    image.width = area.width;
+    image.height = area.height;
     image.pixels = std::move(state_->sparePixels);
     state_->sparePixels.clear();
     image.pixels.resize(static_cast<std::size_t>(image.width) * image.height);
-    Argb* out = image.pixels.data();
-    for (std::int64_t row = y0; row < y1; ++row) {
-        copyOpaque(out, frame.pixels.data() + row * frame.width + x0,
-                   static_cast<std::size_t>(image.width));
-        out += image.width;
-    }
+    copyGrab(frame, area, image.pixels.data());
     return storePicture(*state_, std::move(image), true);
+}
+
+bool Compositor::regrab(PictureHandle picture, int x, int y, int width, int height) {
+    const auto* entry = state_->pictures.find(picture);
+    if (entry == nullptr) {
+        return false;
+    }
+    const Framebuffer& frame = state_->frame();
+    const GrabArea area = clipGrab(frame, x, y, width, height);
+    // Every PictureData is made non-const (storePicture); a grab is opaque, so it has no row
+    // extents, and its kept draw preparations describe the old pixels.
+    auto& data = const_cast<PictureData&>(**entry);
+    if (area.width == 0 || !data.opaque || area.width != data.image.width ||
+        area.height != data.image.height) {
+        return false;
+    }
+    copyGrab(frame, area, data.image.pixels.data());
+    data.preparedAlpha = -1;
+    data.preparedRows.alpha = -1;
+    data.preparedRows.columns.clear();
+    return true;
 }
 
 void Compositor::drawPicture(PictureHandle picture, int x, int y) {

@@ -5,6 +5,7 @@
 #include "engine/media/compositor_blend.h"
 
 #include <array>
+#include <cstring>
 #include <utility>
 
 #include "engine/media/compositor_blend_sse2.h"
@@ -217,6 +218,10 @@ void alphaBlendPrepared(Argb* destination, const Argb* prepared, int count) {
 
 void planColumns(ColumnPlan& plan, int width) {
     const auto count = static_cast<int>(plan.columns.size());
+    plan.contiguous = true;
+    for (int i = 1; i < count && plan.contiguous; ++i) {
+        plan.contiguous = plan.columns[static_cast<std::size_t>(i)] == plan.columns[0] + i;
+    }
     const int groups = count / 8;
     plan.bases.resize(static_cast<std::size_t>(groups));
     plan.offsets.resize(static_cast<std::size_t>(groups) * 8);
@@ -235,6 +240,12 @@ void planColumns(ColumnPlan& plan, int width) {
 }
 
 void gatherSpan(Argb* span, const Argb* row, const ColumnPlan& plan, int first, int last) {
+    // A picture drawn at its own width reads its row as it is.
+    if (plan.contiguous && last > first) {
+        std::memcpy(span + first, row + plan.columns[static_cast<std::size_t>(first)],
+                    static_cast<std::size_t>(last - first) * sizeof(Argb));
+        return;
+    }
 #if defined(RZ_COMPOSITOR_AVX2)
     if (wide()) {
         avx2::gatherSpan(span, row, plan, first, last);

@@ -99,6 +99,7 @@ struct ColumnPlan {
     std::vector<int> bases;    // per whole group of eight pixels: the first texel loaded
     std::vector<int> offsets;  // per pixel of those groups: its column minus the base, 0..7
     bool grouped = false;
+    bool contiguous = false;  // columns[i] == columns[0] + i (a picture drawn at its own width)
 };
 
 // Fills bases, offsets and grouped for plan.columns on a picture width texels wide.

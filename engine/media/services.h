@@ -118,6 +118,9 @@ constexpr Argb rgb(int red, int green, int blue) {
 PictureHandle loadPicture(std::string_view configuredPath, const ColourKey& key = {});
 // A screen rectangle as a new picture; 0 when it does not lie on the screen.
 PictureHandle grabPicture(int x, int y, int width, int height);
+// Refills a grabbed picture from the same screen rectangle, keeping its handle and memory;
+// false when the picture is gone or the rectangle's size changed.
+bool regrabPicture(PictureHandle picture, int x, int y, int width, int height);
 bool pictureExists(PictureHandle picture);
 int pictureWidth(PictureHandle picture);
 int pictureHeight(PictureHandle picture);

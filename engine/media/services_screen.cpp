@@ -91,6 +91,10 @@ PictureHandle grabPicture(int x, int y, int width, int height) {
     return counted(state().pictures, state().compositor->grab(x, y, width, height));
 }
 
+bool regrabPicture(PictureHandle picture, int x, int y, int width, int height) {
+    return picture != 0 && state().compositor->regrab(picture, x, y, width, height);
+}
+
 bool pictureExists(PictureHandle picture) {
     return picture != 0 && state().compositor->pictureExists(picture);
 }

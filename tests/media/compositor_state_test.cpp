@@ -112,6 +112,32 @@ TEST(CompositorGrab, CopiesTheClippedRectangleAsAnOpaquePicture) {
     EXPECT_NE(compositor.grab(-1000000, -1000000, 2147483647, 2147483647), 0u);
 }
 
+// A refilled grab shows the new screen through its sprite, also where an enlarged draw
+// kept prepared rows of the old pixels; a rectangle of another size leaves it as it was.
+TEST(CompositorGrab, RegrabRefillsInPlaceOnlyAtTheSameSize) {
+    Compositor compositor;
+    compositor.resize(8, 8);
+    compositor.clear(255, 0, 0);
+    const auto grabbed = compositor.grab(0, 0, 2, 2);
+    const auto sprite = compositor.makeSprite(grabbed);
+    compositor.beginPass();
+    compositor.zoomSprite(sprite, 4, 4);
+    compositor.drawSprite(sprite, 4, 4, 200);  // prepares the rows of the red grab
+    compositor.endPass();
+
+    compositor.clear(0, 0, 255);
+    EXPECT_FALSE(compositor.regrab(grabbed, 0, 0, 3, 2));
+    EXPECT_EQ(compositor.picture(grabbed)->at(0, 0) & 0xFFFFFFu, 0xFF0000u);
+    EXPECT_FALSE(compositor.regrab(grabbed + 1000, 0, 0, 2, 2));
+    ASSERT_TRUE(compositor.regrab(grabbed, 0, 0, 2, 2));
+    EXPECT_EQ(compositor.picture(grabbed)->at(1, 1), 0xFF0000FFu);
+    compositor.clear(0, 0, 0);
+    compositor.beginPass();
+    compositor.drawSprite(sprite, 4, 4, 200);
+    compositor.endPass();
+    EXPECT_EQ(pixelAt(compositor, 5, 5) & 0xFFFFFFu, 0x0000C8u);
+}
+
 TEST(CompositorGrab, FreedGrabsRecycleMemoryWithoutDisturbingLiveSprites) {
     Compositor compositor;
     compositor.resize(4, 1);

@@ -1,0 +1,1 @@
+rz_benchmark(builder_bench SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/builder_bench.cpp LIBS rz_builder)
