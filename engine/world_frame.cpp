@@ -1,7 +1,6 @@
 #include "engine/world_frame.h"
 
 #include <cstddef>
-#include <source_location>
 
 #include "engine/base/fault_guard.h"
 #include "engine/base/text_values.h"
@@ -19,18 +18,18 @@ constexpr base::SourceUnit kSourceUnit = base::SourceUnit::FWORLD;
 using Phase = media::Harness::Phase;
 
 // An exception without a position of its own (std::bad_alloc, ...) is reported at the line
-// of the frame that runs the step.
-base::FaultPosition here(const std::source_location& at) {
-    return base::FaultPosition{kSourceUnit, static_cast<int>(at.line())};
+// of the frame that runs the step: the caller's line, taken by __builtin_LINE (GCC and clang;
+// clang 14 with libstdc++ 12 has no std::source_location).
+base::FaultPosition here(int line) {
+    return base::FaultPosition{kSourceUnit, line};
 }
 
-void runStep(PlainStep step, std::source_location at = std::source_location::current()) {
-    if (step != nullptr) base::guardedStep([step] { step(); }, here(at));
+void runStep(PlainStep step, int line = __builtin_LINE()) {
+    if (step != nullptr) base::guardedStep([step] { step(); }, here(line));
 }
 
-void runStep(ObjectStep step, std::int32_t index,
-             std::source_location at = std::source_location::current()) {
-    if (step != nullptr) base::guardedStep([step, index] { step(index); }, here(at));
+void runStep(ObjectStep step, std::int32_t index, int line = __builtin_LINE()) {
+    if (step != nullptr) base::guardedStep([step, index] { step(index); }, here(line));
 }
 
 void worldUpdate(const FrameSlots& slots) {

@@ -79,9 +79,9 @@ void gameStateTimer() {
     if (!tickPassed(now, lastScreenSwitch(), s.screenSwitchMs)) return;
     lastScreenSwitch() = now;
     if (s.actualMapId == engine::kClosingScreen) engine::endProgram(kNormalEnd);
-    const auto step =
-        std::find_if(kTimedSwitches.begin(), kTimedSwitches.end(),
-                     [&s](const TimedSwitch& row) { return row.from == s.actualMapId; });
+    const std::int32_t shown = s.actualMapId;
+    const auto step = std::find_if(kTimedSwitches.begin(), kTimedSwitches.end(),
+                                   [shown](const TimedSwitch& row) { return row.from == shown; });
     if (step == kTimedSwitches.end()) return;
     if (step->to != kStays) s.nextMapId = step->to;
     s.paused = 0;

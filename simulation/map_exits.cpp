@@ -18,7 +18,7 @@
 namespace simulation {
 namespace {
 
-constexpr base::SourceUnit kSourceUnit = base::SourceUnit::ACTIONS;
+[[maybe_unused]] constexpr base::SourceUnit kSourceUnit = base::SourceUnit::ACTIONS;
 
 constexpr std::string_view kContinueFile = "_";
 constexpr std::int32_t kLastCachedLevel = 1000;
