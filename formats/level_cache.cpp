@@ -1,6 +1,8 @@
 #include "formats/level_cache.h"
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "engine/base/text_values.h"
@@ -29,20 +31,40 @@ bool saveLevelCache(std::string_view cacheDirectory, std::int32_t mapNumber,
             byLayer[static_cast<std::size_t>(tile.layer)].push_back(&tile);
         }
     }
-    for (std::int32_t layer = 0; layer < kGameLayerCount; ++layer) {
-        const std::string text = formatLayerText(byLayer[static_cast<std::size_t>(layer)], layer);
-        if (!media::replaceFileContents(layerFilePath(directory, layer), text)) {
-            // A first save cut short would be loaded as the level's state, with the layers
-            // not yet written missing: it goes again, so the map comes from the maps directory.
-            if (!hadState) {
-                for (std::int32_t written = 0; written < layer; ++written)
-                    media::deleteFile(layerFilePath(directory, written));
-                media::deleteDirectory(directory);
-            }
-            return false;
-        }
+    // Every layer is written beside the old state before any of it is replaced, so a write
+    // that fails leaves the old state whole; only a failing rename can leave it mixed.
+    constexpr std::size_t kLayers = kGameLayerCount;
+    std::vector<std::string> staged;
+    staged.reserve(kLayers);
+    for (std::size_t layer = 0; layer < kLayers; ++layer) {
+        const auto number = static_cast<std::int32_t>(layer);
+        std::optional<std::string> file = media::stageFileContents(
+            layerFilePath(directory, number), formatLayerText(byLayer[layer], number));
+        if (!file) break;
+        staged.push_back(std::move(*file));
     }
-    return true;
+    std::size_t committed = 0;
+    if (staged.size() == kLayers) {
+        while (committed < kLayers &&
+               media::commitStagedFile(
+                   staged[committed],
+                   layerFilePath(directory, static_cast<std::int32_t>(committed)))) {
+            ++committed;
+        }
+        if (committed == kLayers) return true;
+        // The commit that failed removed its own staged file.
+        staged.erase(staged.begin(), staged.begin() + static_cast<std::ptrdiff_t>(committed) + 1);
+    }
+    for (const std::string& file : staged)
+        media::discardStagedFile(file);
+    // A first save cut short would be loaded as the level's state, with the layers written
+    // and the others missing: it goes again, so the map comes from the maps directory.
+    if (!hadState) {
+        for (std::size_t layer = 0; layer < committed; ++layer)
+            media::deleteFile(layerFilePath(directory, static_cast<std::int32_t>(layer)));
+        media::deleteDirectory(directory);
+    }
+    return false;
 }
 
 bool writeContinueMap(std::string_view cacheDirectory, std::int32_t mapNumber) {

@@ -28,9 +28,10 @@ inline void applySavePoint(float& posX, float& posY, float savePointX, float sav
 // Writes the records (objects in ascending index order, removed ones already left out,
 // save points applied, tile index 0, width and height as displayed) into layer files 0 to
 // 24 of the map's cache directory, creating that directory when needed. A record on a
-// layer outside 0 to 24 is not written. Returns false as soon as a file cannot be
-// written; each file is replaced as a whole, so an old file is never left half written,
-// and a directory made by this save is removed again, so no partial state is ever loaded.
+// layer outside 0 to 24 is not written. Returns false when a file cannot be written: all
+// files are written in full before the first old one is replaced, so a failed write leaves
+// the old state whole (only a rename failing part-way mixes old and new layers), and a
+// directory made by this save is removed again, so no partial state is ever loaded.
 bool saveLevelCache(std::string_view cacheDirectory, std::int32_t mapNumber,
                     std::span<const TileRecord> records);
 

@@ -259,14 +259,15 @@ std::optional<std::string> readWholeFile(std::string_view configuredPath) {
     return bytes;
 }
 
-bool replaceFileContents(std::string_view configuredPath, std::string_view bytes) {
+std::optional<std::string> stageFileContents(std::string_view configuredPath,
+                                             std::string_view bytes) {
     const std::optional<std::string> path = usableHostPath(configuredPath);
-    if (!path || path->back() == '/' || isDirectoryPath(*path)) return false;
+    if (!path || path->back() == '/' || isDirectoryPath(*path)) return std::nullopt;
     // Faults are checked against the target: it is the file the caller names.
-    if (injectedFileFault(FileOperation::Open, *path) != 0) return false;
+    if (injectedFileFault(FileOperation::Open, *path) != 0) return std::nullopt;
     std::string temporary = *path + ".tmp-XXXXXX";
     const int fd = mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return std::nullopt;
     // mkostemp creates the file private to the user; give it the old file's permissions,
     // or those a newly created file would get.
     struct stat old;
@@ -280,10 +281,18 @@ bool replaceFileContents(std::string_view configuredPath, std::string_view bytes
     bool ok = injectedFileFault(FileOperation::Write, *path) == 0 && writeAll(fd, bytes) &&
               fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    ok = ok && injectedFileFault(FileOperation::Rename, *path) == 0 &&
-         std::rename(temporary.c_str(), path->c_str()) == 0;
     if (!ok) {
         ::unlink(temporary.c_str());
+        return std::nullopt;
+    }
+    return temporary;
+}
+
+bool commitStagedFile(const std::string& staged, std::string_view configuredPath) {
+    const std::optional<std::string> path = usableHostPath(configuredPath);
+    if (!path || injectedFileFault(FileOperation::Rename, *path) != 0 ||
+        std::rename(staged.c_str(), path->c_str()) != 0) {
+        discardStagedFile(staged);
         return false;
     }
     // Make the rename itself durable; a failure here no longer endangers the data.
@@ -293,6 +302,15 @@ bool replaceFileContents(std::string_view configuredPath, std::string_view bytes
         ::close(dirFd);
     }
     return true;
+}
+
+void discardStagedFile(const std::string& staged) {
+    ::unlink(staged.c_str());
+}
+
+bool replaceFileContents(std::string_view configuredPath, std::string_view bytes) {
+    const std::optional<std::string> staged = stageFileContents(configuredPath, bytes);
+    return staged && commitStagedFile(*staged, configuredPath);
 }
 
 // ---- Directories and single files -----------------------------------------------------

@@ -98,6 +98,16 @@ std::optional<std::string> readWholeFile(std::string_view configuredPath);
 // directory and a rename, so the old file stays intact when anything fails.
 bool replaceFileContents(std::string_view configuredPath, std::string_view bytes);
 
+// The two halves of that replacement, for files that must change together: stage every file
+// first (its bytes written in full to a temporary file beside it and flushed), then commit
+// them, so a write that fails leaves every old file as it was. staged is the temporary
+// file's host path, nullopt when it could not be written (nothing is left behind then).
+std::optional<std::string> stageFileContents(std::string_view configuredPath,
+                                             std::string_view bytes);
+// Renames the staged file over its target; on failure the staged file is removed.
+bool commitStagedFile(const std::string& staged, std::string_view configuredPath);
+void discardStagedFile(const std::string& staged);
+
 struct DirectoryEntry {
     std::string name;  // the entry's own name, as stored on disk
     bool isDirectory = false;

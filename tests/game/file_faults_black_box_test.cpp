@@ -64,7 +64,16 @@ struct FaultRules {
 };
 
 TEST(FileFaults, TheGameSkipsWhatItCannotReadAndNeverCrashes) {
-    enum Check { None, PictureSkipped, MusicWarned, LayerSkipped, CacheError, ReportLost };
+    // CacheRenamedPartWay: a rename fails after the layers before it were replaced.
+    enum Check {
+        None,
+        PictureSkipped,
+        MusicWarned,
+        LayerSkipped,
+        CacheError,
+        CacheRenamedPartWay,
+        ReportLost
+    };
     struct Row {
         const char* rules;
         Check check;
@@ -81,6 +90,7 @@ TEST(FileFaults, TheGameSkipsWhatItCannotReadAndNeverCrashes) {
         {"write:*CACHE/0/*:ENOSPC", CacheError, true},
         {"write:*CACHE/0/*:ENOSPC:after=3", CacheError, true},
         {"rename:*CACHE/0/*:EACCES", CacheError, true},
+        {"rename:*CACHE/0/7:EACCES", CacheRenamedPartWay, true},
         {"open:*CACHE/0/*:EACCES", CacheError, true},
         {"mkdir:*CACHE/0:EROFS", CacheError},
         // A first save cut short leaves no state behind that would be loaded without layers.
@@ -105,7 +115,6 @@ TEST(FileFaults, TheGameSkipsWhatItCannotReadAndNeverCrashes) {
         SCOPED_TRACE(row.rules);
         TempDir dir;
         writeGame(dir, row.cached);
-        const std::string oldCache = readFile(dir.file("CACHE/0/5"));
         std::vector<std::string> options = {
             "--frames",       "8",        "--replay",      "leave.txt",
             "--dump-at",      "2:a.json", "--message-log", "messages.json",
@@ -115,12 +124,20 @@ TEST(FileFaults, TheGameSkipsWhatItCannotReadAndNeverCrashes) {
         const auto result = runHeadless(dir, options);
         EXPECT_GE(occurrences(result.output, "RZ_FILE_FAULTS: "), 1) << result.output;
         const std::string messages = readFile(dir.file("messages.json"));
-        if (row.check == CacheError) {
+        if (row.check == CacheError || row.check == CacheRenamedPartWay) {
             EXPECT_EQ(result.exitCode, 9) << result.output;
             EXPECT_NE(messages.find("Cache not written"), std::string::npos) << messages;
-            // The saved state written before stays as it was.
-            EXPECT_EQ(readFile(dir.file("CACHE/0/5")), oldCache);
             EXPECT_EQ(fs::exists(dir.file("CACHE/0")), row.cached);
+            if (!row.cached) continue;
+            // The saved state written before stays whole; a rename failing part-way keeps
+            // the layers from the failed one on. No staged file is left behind.
+            const int firstOld = row.check == CacheRenamedPartWay ? 7 : 0;
+            for (int layer = firstOld; layer < 25; ++layer)
+                EXPECT_EQ(readFile(dir.file("CACHE/0/" + std::to_string(layer))),
+                          layerText(70 + layer))
+                    << layer;
+            for (const auto& entry : fs::directory_iterator(dir.file("CACHE/0")))
+                EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos);
             continue;
         }
         ASSERT_EQ(result.exitCode, 0) << result.output;
