@@ -17,10 +17,13 @@ std::size_t findIgnoringCase(std::string_view text, std::string_view needle) {
     return std::string_view::npos;
 }
 
-bool hasControlCharacter(std::string_view name) {
+// A control character would break the line structure of the map files the name is written
+// into; a backslash is a separator in configured paths, so the tile's DNA file (created here,
+// written by SET) would land outside the graphics directory.
+bool unusableAsTileName(std::string_view name) {
     for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) return true;
+        if (byte < 0x20 || byte == 0x7F || c == '\\') return true;
     }
     return false;
 }
@@ -32,7 +35,7 @@ std::vector<std::string> scanTileCatalogue(std::string_view graphicsDirectory,
     std::vector<std::string> names;
     if (pictureExtension.empty()) return names;
     for (const media::DirectoryEntry& entry : media::listDirectory(graphicsDirectory)) {
-        if (entry.isDirectory || hasControlCharacter(entry.name)) continue;
+        if (entry.isDirectory || unusableAsTileName(entry.name)) continue;
         const std::size_t at = findIgnoringCase(entry.name, pictureExtension);
         if (at == std::string_view::npos) continue;
         std::string name = entry.name.substr(0, at);

@@ -15,7 +15,8 @@ namespace formats {
 // missing; a name whose DNA file is missing and cannot be created is dropped (an existing
 // one is kept even when it is read-only). Directories, an
 // empty extension and names holding a control character (which would break the line
-// structure of the map files they are written into) give no tile type.
+// structure of the map files they are written into) or a backslash (a path separator in
+// configured paths: the DNA file would be written elsewhere) give no tile type.
 std::vector<std::string> scanTileCatalogue(std::string_view graphicsDirectory,
                                            std::string_view pictureExtension);
 

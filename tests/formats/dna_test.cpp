@@ -449,11 +449,16 @@ TEST(CatalogueScan, CreatesAnEmptyDnaFileForEveryPictureWithoutOne) {
     writeFile(gfx.file("multi.png.bak"), "p");
     writeFile(gfx.file("notes.txt"), "p");
     fs::create_directories(gfx.file("dir.png"));
+    // Backslashes are path separators once the name is part of a configured path.
+    writeFile(gfx.path() + "/..\\..\\ESCAPE.png", "p");
+    writeFile(gfx.path() + "/sub\\INNER.png", "p");
     const auto names = formats::scanTileCatalogue(gfx.path() + "\\", ".png");
     EXPECT_EQ(names, (std::vector<std::string>{"NEW", "SHOUT", "WALL", "multi"}));
     EXPECT_TRUE(fs::exists(gfx.file("NEW.dll")));
     EXPECT_EQ(readFile(gfx.file("NEW.dll")), "");
     EXPECT_EQ(readFile(gfx.file("WALL.dll")), "hp\r\n5\r\n");
+    EXPECT_FALSE(fs::exists(fs::path(gfx.path()).parent_path().parent_path() / "ESCAPE.dll"));
+    EXPECT_FALSE(fs::exists(gfx.file("sub")));
 
     BuilderDna fresh;
     EXPECT_TRUE(formats::readBuilderDnaFile(gfx.file("NEW.dll"), fresh));
