@@ -5,7 +5,7 @@
 
 EngineSettings engineSettings;
 std::vector<WorldObject> worldObjects(kInitialWorldObjects);
-std::vector<DirectionSets> objectAnimations(kInitialWorldObjects);
+std::vector<std::unique_ptr<DirectionSets>> objectAnimations(kInitialWorldObjects);
 
 namespace {
 

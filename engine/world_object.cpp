@@ -54,7 +54,8 @@ constexpr std::span<const WorldObjectField> kWorldObjectFields = kFields;
 
 void resetWorldObjects() {
     worldObjects.assign(kInitialWorldObjects, WorldObject{});
-    objectAnimations.assign(kInitialWorldObjects, DirectionSets{});
+    objectAnimations.clear();
+    objectAnimations.resize(kInitialWorldObjects);
 }
 
 void growWorldObjects(std::int32_t count) {
@@ -75,7 +76,23 @@ std::int32_t appendObjectIndex(std::vector<std::int32_t>& list, std::int32_t& co
 }
 
 DirectionSets& directionSets(std::int32_t i) {
-    return CHECKED_AT(objectAnimations, i);
+    std::unique_ptr<DirectionSets>& sets = CHECKED_AT(objectAnimations, i);
+    if (!sets) sets = std::make_unique<DirectionSets>();
+    return *sets;
+}
+
+const DirectionSets& readDirectionSets(std::int32_t i) {
+    static const DirectionSets kNoSets{};
+    const DirectionSets* sets = existingDirectionSets(i);
+    return sets != nullptr ? *sets : kNoSets;
+}
+
+DirectionSets* existingDirectionSets(std::int32_t i) {
+    return CHECKED_AT(objectAnimations, i).get();
+}
+
+void dropDirectionSets(std::int32_t i) {
+    CHECKED_AT(objectAnimations, i).reset();
 }
 
 AnimationSet* animationSetFor(std::int32_t i, std::int32_t directionCode) {
@@ -85,12 +102,19 @@ AnimationSet* animationSetFor(std::int32_t i, std::int32_t directionCode) {
     return nullptr;
 }
 
+const AnimationSet* shownAnimationSet(std::int32_t i, std::int32_t directionCode) {
+    for (const AnimationDirection& direction : kAnimationDirections) {
+        if (direction.code == directionCode) return &(readDirectionSets(i).*direction.set);
+    }
+    return nullptr;
+}
+
 namespace engine {
 
 void writeWorldObject(base::JsonWriter& json, std::int32_t i) {
     writeFields(json, CHECKED_AT(worldObjects, i), kWorldObjectFields);
     json.key("animationSets").beginObject();
-    const DirectionSets& sets = directionSets(i);
+    const DirectionSets& sets = readDirectionSets(i);
     for (const AnimationDirection& direction : kAnimationDirections) {
         const AnimationSet& set = sets.*direction.set;
         json.key(direction.name).beginObject();

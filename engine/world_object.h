@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -73,8 +74,10 @@ struct DirectionSets {
 // the last object. The loader sizes it; nothing is inserted or removed while a level runs.
 inline constexpr std::size_t kInitialWorldObjects = 3;
 extern std::vector<WorldObject> worldObjects;
-// The direction sets, parallel to worldObjects: always the same size.
-extern std::vector<DirectionSets> objectAnimations;
+// The direction sets, parallel to worldObjects: always the same size. An object's sets are
+// made when it first needs them (its frames are loaded or a frame step runs): most objects
+// never do, and a level of plain tiles costs a pointer a record here instead of 2.6 KB.
+extern std::vector<std::unique_ptr<DirectionSets>> objectAnimations;
 
 // Empties both tables and gives them their start size.
 void resetWorldObjects();
@@ -107,11 +110,20 @@ inline constexpr std::array<AnimationDirection, 5> kAnimationDirections = {{
     {kDirectionDefault, "DEFAULT", &DirectionSets::defaultSet},
 }};
 
-// The direction sets of object i (checked access: i may come from data).
+// The direction sets of object i to change, made (zero-filled) when it has none yet
+// (checked access: i may come from data).
 DirectionSets& directionSets(std::int32_t i);
+// The direction sets of object i to read: empty ones when it has none; nothing is made.
+const DirectionSets& readDirectionSets(std::int32_t i);
+// The sets of object i when it has any, else nullptr.
+DirectionSets* existingDirectionSets(std::int32_t i);
+// Forgets the sets of object i (their frames must have been freed).
+void dropDirectionSets(std::int32_t i);
 
-// The set of object i shown for a direction code; nullptr for a code without a set.
+// The set of object i shown for a direction code; nullptr for a code without a set. The
+// first makes the object's sets, the second only reads them.
 AnimationSet* animationSetFor(std::int32_t i, std::int32_t directionCode);
+const AnimationSet* shownAnimationSet(std::int32_t i, std::int32_t directionCode);
 
 // ---- Named fields -------------------------------------------------------------------------
 

@@ -83,7 +83,7 @@ void drawObject(std::int32_t objectIndex) {
 void drawAnimatedObject(std::int32_t objectIndex) {
     const WorldObject& object = CHECKED_AT(worldObjects, objectIndex);
     if (object.framesResident != 1) return;
-    const AnimationSet* set = animationSetFor(objectIndex, object.animDirection);
+    const AnimationSet* set = shownAnimationSet(objectIndex, object.animDirection);
     if (set == nullptr) return;
     const std::int32_t frame = set->currentFrame;
     const auto width = static_cast<float>(CHECKED_AT(set->frameWidths, frame));

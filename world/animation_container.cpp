@@ -118,11 +118,12 @@ void loadDirectionSets(std::int32_t i) {
 }
 
 void freeAnimationFrames(std::int32_t i) {
-    DirectionSets& sets = directionSets(i);
+    DirectionSets* sets = existingDirectionSets(i);
+    if (sets == nullptr) return;  // never had frames
     // Every slot, not only 1 to animFrameCount: a DNA applied again may have changed the
     // count since the frames were loaded, and a handle left behind would never be freed.
     for (const AnimationDirection& direction : kAnimationDirections) {
-        AnimationSet& set = sets.*direction.set;
+        AnimationSet& set = sets->*direction.set;
         // Most objects never had frames; one pass over the handles skips them.
         std::uint32_t anyHandle = 0;
         for (std::size_t frame = 0; frame < kAnimationFrameSlots; ++frame) {

@@ -125,7 +125,7 @@ void resetRecord(std::int32_t i) {
     const DnaPrototype& master = masterPrototype();
     releaseObjectMedia(i);
     CHECKED_AT(worldObjects, i) = master.record;
-    directionSets(i) = DirectionSets{};
+    dropDirectionSets(i);
     applyMasterEffects(i, master.outcome);
 }
 
@@ -307,8 +307,7 @@ void loadMap(std::string_view name, std::int32_t fitMode, bool reset, std::int32
         startLoadingBar(s.loadingTotal);
         LayerTexts layers;
         const std::size_t records = readLayers(directory, layers);
-        // Both parallel tables grow once: the direction sets (2.6 KB a record) would
-        // otherwise be moved and zero-filled on every doubling.
+        // Both parallel tables grow once, not by doubling while objects are made.
         const std::size_t wanted =
             static_cast<std::size_t>(std::max(s.objectLast, 0)) + records + 2;
         worldObjects.reserve(wanted);

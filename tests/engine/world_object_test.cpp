@@ -28,7 +28,7 @@ TEST_F(WorldObjectTableTest, TheTableKeepsOneZeroFilledSpare) {
         EXPECT_EQ(spare.posX, 0.0f);
         EXPECT_TRUE(spare.worldFTileIDString.empty());
         EXPECT_EQ(objectAnimations.size(), worldObjects.size());
-        EXPECT_EQ(objectAnimations.back().leftSet.frameSprites[31], 0u);
+        EXPECT_EQ(objectAnimations.back(), nullptr);  // sets are made when needed
     }
     // A later, smaller level keeps the records (they are reset, not dropped).
     growWorldObjects(5);
@@ -62,8 +62,8 @@ TEST_F(WorldObjectTableTest, TheDumpNamesEveryFieldOnceAndTheSetCounters) {
         EXPECT_EQ(names.count(key), 1u) << key;
     }
 
-    objectAnimations[0].upSet.frameCount = 4;
-    objectAnimations[0].upSet.currentFrame = 2;
+    directionSets(0).upSet.frameCount = 4;
+    directionSets(0).upSet.currentFrame = 2;
     worldObjects[0].worldFTileIDString = "WANZE";
     const auto dump = json::parse(engine::dumpEngineState(0));
     ASSERT_TRUE(dump.has_value());

@@ -143,7 +143,7 @@ TEST_F(ObjectStepsTest, ExpansionRestartsAtFullSize) {
 
 TEST_F(ObjectStepsTest, FrameStepsWrapAndKeepTheTimer) {
     WorldObject& walker = object(0);
-    DirectionSets& walkerSets = objectAnimations[0];
+    DirectionSets& walkerSets = directionSets(0);
     walker.hasAnimContainer = 1;
     walker.animDirection = kDirectionDefault;
     walker.animTimer = 100;
@@ -175,7 +175,7 @@ TEST_F(ObjectStepsTest, FrameStepsWrapAndKeepTheTimer) {
 
 TEST_F(ObjectStepsTest, DirectionFrameStepsChooseTheSetAndWidenTheMaximum) {
     WorldObject& walker = object(0);
-    DirectionSets& walkerSets = objectAnimations[0];
+    DirectionSets& walkerSets = directionSets(0);
     walker.hasAnimContainer = 1;
     walker.animTimer = 10;
     walkerSets.rightSet.frameCount = 1;

@@ -39,7 +39,7 @@ TEST_F(AnimationContainerTest, SetsEndAtTheirFirstMissingFrame) {
     writeFrames("HERO", "DOWN", {2});  // no frame 1: the set stays empty
     loadHero(64, 32);
     WorldObject& hero = object(0);
-    DirectionSets& heroSets = objectAnimations[0];
+    DirectionSets& heroSets = directionSets(0);
     ASSERT_EQ(hero.hasAnimContainer, 1);
     EXPECT_EQ(hero.animDirection, kDirectionUp);
     EXPECT_EQ(hero.animFrameCount, 31);
@@ -85,8 +85,8 @@ TEST_F(AnimationContainerTest, FramesAreSizedByTheScreenFactorAndTheZoom) {
     EXPECT_EQ(object(0).zoomX, 2.0f);  // the map size over the picture, before the fit
     EXPECT_EQ(object(0).width, 128.0f);
     streamIn();
-    EXPECT_EQ(objectAnimations[0].defaultSet.frameWidths[1], 16 * 2 * 2);
-    EXPECT_EQ(objectAnimations[0].defaultSet.frameHeights[1], 8 * 2 * 1);
+    EXPECT_EQ(readDirectionSets(0).defaultSet.frameWidths[1], 16 * 2 * 2);
+    EXPECT_EQ(readDirectionSets(0).defaultSet.frameHeights[1], 8 * 2 * 1);
 }
 
 TEST_F(AnimationContainerTest, TheFrameCountIsCappedAt31) {
@@ -98,15 +98,15 @@ TEST_F(AnimationContainerTest, TheFrameCountIsCappedAt31) {
     loadHero(2, 2);
     EXPECT_EQ(object(0).animFrameCount, 31);
     streamIn();
-    EXPECT_EQ(objectAnimations[0].upSet.frameCount, 31);
-    EXPECT_EQ(objectAnimations[0].upSet.currentFrame, 1);  // a full set shows frame 1
+    EXPECT_EQ(readDirectionSets(0).upSet.frameCount, 31);
+    EXPECT_EQ(readDirectionSets(0).upSet.currentFrame, 1);  // a full set shows frame 1
 
     engineSettings.maxAnimFrames = 1;
     engineSettings.nextMapId = 1;
     world::loadLevel();
     streamIn();
-    EXPECT_EQ(objectAnimations[0].upSet.frameCount, 1);
-    EXPECT_EQ(objectAnimations[0].upSet.frameSprites[2], 0u);
+    EXPECT_EQ(readDirectionSets(0).upSet.frameCount, 1);
+    EXPECT_EQ(readDirectionSets(0).upSet.frameSprites[2], 0u);
 }
 
 TEST_F(AnimationContainerTest, AMissingContainerLeavesTheObjectStill) {

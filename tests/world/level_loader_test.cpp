@@ -431,7 +431,7 @@ std::string describe(std::int32_t i) {
         text += std::string(field.name) + "=" + value + ";";
     }
     for (const AnimationDirection& direction : kAnimationDirections) {
-        const AnimationSet& set = objectAnimations[static_cast<std::size_t>(i)].*direction.set;
+        const AnimationSet& set = readDirectionSets(i).*direction.set;
         text += std::string(direction.name) + ":" + std::to_string(set.frameCount) + "/" +
                 std::to_string(set.currentFrame);
         for (std::size_t f = 0; f < kAnimationFrameSlots; ++f) {
