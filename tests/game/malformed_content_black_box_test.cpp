@@ -188,7 +188,7 @@ TEST(MalformedContent, LoadsWithoutCrashHangOrUnboundedMemory) {
             << result.output.substr(0, 2000);
         EXPECT_LT(seconds, 60.0);
     }
-    // The largest of the runs above, 100,000 objects of about 6 KB each, stays below 1 GB.
+    // The largest of the runs above, 100,000 objects of about 1 KB each, stays below 1 GB.
     EXPECT_LT(childPeakKilobytes(), 1024L * 1024L);
 }
 
