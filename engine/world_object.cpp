@@ -95,18 +95,25 @@ void dropDirectionSets(std::int32_t i) {
     CHECKED_AT(objectAnimations, i).reset();
 }
 
-AnimationSet* animationSetFor(std::int32_t i, std::int32_t directionCode) {
+namespace {
+
+const AnimationDirection* directionFor(std::int32_t directionCode) {
     for (const AnimationDirection& direction : kAnimationDirections) {
-        if (direction.code == directionCode) return &(directionSets(i).*direction.set);
+        if (direction.code == directionCode) return &direction;
     }
     return nullptr;
 }
 
+}  // namespace
+
+AnimationSet* animationSetFor(std::int32_t i, std::int32_t directionCode) {
+    const AnimationDirection* direction = directionFor(directionCode);
+    return direction != nullptr ? &(directionSets(i).*direction->set) : nullptr;
+}
+
 const AnimationSet* shownAnimationSet(std::int32_t i, std::int32_t directionCode) {
-    for (const AnimationDirection& direction : kAnimationDirections) {
-        if (direction.code == directionCode) return &(readDirectionSets(i).*direction.set);
-    }
-    return nullptr;
+    const AnimationDirection* direction = directionFor(directionCode);
+    return direction != nullptr ? &(readDirectionSets(i).*direction->set) : nullptr;
 }
 
 namespace engine {
